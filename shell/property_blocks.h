@@ -37,9 +37,9 @@ using FontRecord = std::array<unsigned char, kFontRecordSize>;
 
 struct WindowProperties {
   static constexpr std::uint32_t kHighestVersion = 6;
-  std::uint32_t version = 0;  // as stored; 0 for an empty block
-  std::int32_t border = 2;          // the window border table
-  std::int32_t picture_mode = 1;    // 0 corner, 1 tiled, 2 fitted, 3 stretched
+  std::uint32_t version = 0;      // as stored; 0 for an empty block
+  std::int32_t border = 2;        // the window border table
+  std::int32_t picture_mode = 1;  // 0 corner, 1 tiled, 2 fitted, 3 stretched
   std::uint32_t background_colour = kButtonFaceColour;
   bool maximise_button = false;
   bool minimise_button = true;
@@ -51,17 +51,17 @@ struct WindowProperties {
   bool esc_closes = true;
   bool f1_opens_help = false;
   std::int32_t help_context = 0;
-  bool shown_in_task_bar = true;  // version 2
-  bool drag_anywhere = false;     // version 3
-  std::int32_t shape = 0;         // version 3; 0 = rectangular
-  bool always_on_top = false;     // version 4
-  bool keep_title_active = false; // version 5
-  std::string class_name;         // version 6; empty = the default window class
-  std::vector<unsigned char> background_picture;
-  std::vector<unsigned char> icon;  // empty = the program's icon resource
-  std::vector<unsigned char> background_music;
-  std::string title;
-  std::string help_file;
+  bool shown_in_task_bar = true;   // version 2
+  bool drag_anywhere = false;      // version 3
+  std::int32_t shape = 0;          // version 3; 0 = rectangular
+  bool always_on_top = false;      // version 4
+  bool keep_title_active = false;  // version 5
+  std::string class_name{};        // version 6; empty = the default window class
+  std::vector<unsigned char> background_picture{};
+  std::vector<unsigned char> icon{};  // empty = the program's icon resource
+  std::vector<unsigned char> background_music{};
+  std::string title{};
+  std::string help_file{};
 
   friend bool operator==(const WindowProperties&, const WindowProperties&) = default;
 };
@@ -75,20 +75,20 @@ struct EditBoxProperties {
   bool hide_selection = true;
   std::int32_t maximum_length = 0;  // 0 = the system's maximum
   bool multi_line = false;
-  std::int32_t scroll_bars = 0;     // multi-line: 1 horizontal, 2 vertical, 3 both
-  std::int32_t alignment = 0;       // 0 left, 1 centred, 2 right
-  std::int32_t input_mode = 0;      // 0 any, 1 read-only, 2 password, 3..11 numeric
+  std::int32_t scroll_bars = 0;           // multi-line: 1 horizontal, 2 vertical, 3 both
+  std::int32_t alignment = 0;             // 0 left, 1 centred, 2 right
+  std::int32_t input_mode = 0;            // 0 any, 1 read-only, 2 password, 3..11 numeric
   std::uint16_t password_character = 42;  // "*"
-  std::int32_t case_conversion = 0; // 1 lower, 2 upper
+  std::int32_t case_conversion = 0;       // 1 lower, 2 upper
   std::int32_t spin_control = 0;
   std::int32_t spin_minimum = 0;
   std::int32_t spin_maximum = 100;
   std::int32_t selection_start = 0;
   std::int32_t selection_length = 0;
-  std::optional<FontRecord> font;   // none = the default GUI font
-  std::string content;              // the initial text
-  std::string data_source;          // version 2
-  std::string data_column;          // version 2
+  std::optional<FontRecord> font{};  // none = the default GUI font
+  std::string content{};             // the initial text
+  std::string data_source{};         // version 2
+  std::string data_column{};         // version 2
 
   friend bool operator==(const EditBoxProperties&, const EditBoxProperties&) = default;
 };
@@ -96,23 +96,23 @@ struct EditBoxProperties {
 struct LabelProperties {
   static constexpr std::uint32_t kHighestVersion = 2;
   std::uint32_t version = 0;
-  std::int32_t text_effect = 0;  // 0 plain; 1, 2, 3 shadow effects
+  std::int32_t text_effect = 0;            // 0 plain; 1, 2, 3 shadow effects
   std::int32_t gradient_border_width = 8;  // used by border 6
-  std::int32_t border = 0;       // the control border table
+  std::int32_t border = 0;                 // the control border table
   std::array<std::uint32_t, 3> gradient_border_colours = {0x808080, 0xFFFFFF, 0x808080};
   std::uint32_t text_colour = 0x000000;
   std::uint32_t background_colour = kButtonFaceColour;
-  std::int32_t picture_mode = 1;  // 0 to 2
+  std::int32_t picture_mode = 1;         // 0 to 2
   std::int32_t gradient_background = 0;  // 0 = none
   std::array<std::uint32_t, 3> gradient_background_colours = {0x808080, 0xFFFFFF, 0x808080};
   std::int32_t horizontal_alignment = 0;  // 0 left, 1 centred, 2 right
   std::int32_t vertical_alignment = 1;    // 0 top, 1 centred, 2 bottom
   bool word_wrap = false;
-  std::optional<FontRecord> font;
-  std::vector<unsigned char> background_picture;
+  std::optional<FontRecord> font{};
+  std::vector<unsigned char> background_picture{};
   std::string caption = gbk::kDefaultLabelCaption;  // "标签"
-  std::string data_source;  // version 2
-  std::string data_column;  // version 2
+  std::string data_source{};                        // version 2
+  std::string data_column{};                        // version 2
 
   friend bool operator==(const LabelProperties&, const LabelProperties&) = default;
 };
@@ -123,8 +123,8 @@ struct ButtonProperties {
   std::int32_t default_button = 0;        // 1 = default push button
   std::int32_t horizontal_alignment = 1;  // 0 left, 1 centred, 2 right
   std::int32_t vertical_alignment = 1;    // 0 top, 1 centred, 2 bottom
-  std::vector<unsigned char> picture;     // an icon or bitmap on the button
-  std::optional<FontRecord> font;
+  std::vector<unsigned char> picture{};   // an icon or bitmap on the button
+  std::optional<FontRecord> font{};
   std::string caption = gbk::kDefaultButtonCaption;  // "按钮"
 
   friend bool operator==(const ButtonProperties&, const ButtonProperties&) = default;

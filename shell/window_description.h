@@ -52,8 +52,8 @@ struct DescriptionRecord {
   // 0, or the unit number of another record of the same type in the same
   // window whose event bindings this record uses.
   std::uint32_t binding_link = 0;
-  std::string name;    // such as 编辑框1; empty for the window itself
-  std::string remark;  // free text, read by nothing
+  std::string name{};    // such as 编辑框1; empty for the window itself
+  std::string remark{};  // free text, read by nothing
   // Controls: relative to the window's client area. The window: screen
   // coordinates and outer size, frame and caption included.
   std::int32_t left = 0;
@@ -63,15 +63,15 @@ struct DescriptionRecord {
   // 0 = the window itself; otherwise a container control of the same window.
   std::uint32_t parent = 0;
   // A container's children by unit number, pages separated by 0.
-  std::vector<std::uint32_t> children;
+  std::vector<std::uint32_t> children{};
   // Its first 32-bit word selects a standard pointer; 0 = the class's pointer.
-  std::vector<unsigned char> mouse_pointer;
-  std::string tag;  // free text for the program's own use
+  std::vector<unsigned char> mouse_pointer{};
+  std::string tag{};        // free text for the program's own use
   std::uint32_t flags = 0;  // record_flag::* bits
   std::int32_t tab_order = 0;
-  std::vector<EventBinding> event_bindings;
+  std::vector<EventBinding> event_bindings{};
   // The control type's own properties (property_blocks.h); empty = defaults.
-  std::vector<unsigned char> property_block;
+  std::vector<unsigned char> property_block{};
 
   // The object built from this record, from its creation until its window is
   // destroyed; null otherwise. Not part of the stored form.
@@ -91,9 +91,9 @@ struct WindowDescription {
   // Stored with the description and read by nothing.
   std::uint32_t reserved1 = 0;
   std::uint32_t reserved2 = 0;
-  std::string name;
-  std::string remark;
-  std::vector<DescriptionRecord> records;
+  std::string name{};
+  std::string remark{};
+  std::vector<DescriptionRecord> records{};
 
   friend bool operator==(const WindowDescription&, const WindowDescription&) = default;
 };
@@ -121,9 +121,9 @@ enum class DescriptionError {
 // no window at all, with what failed and where.
 struct DescriptionReadResult {
   DescriptionError error = DescriptionError::kNone;
-  std::size_t offset = 0;   // where the failing field starts in the stored form
-  const char* field = "";   // the failing field's name, for messages
-  std::vector<WindowDescription> windows;  // empty unless error is kNone
+  std::size_t offset = 0;                    // where the failing field starts in the stored form
+  const char* field = "";                    // the failing field's name, for messages
+  std::vector<WindowDescription> windows{};  // empty unless error is kNone
 
   explicit operator bool() const { return error == DescriptionError::kNone; }
 };
