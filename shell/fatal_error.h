@@ -23,5 +23,7 @@ std::string FatalErrorBoxText(const char* text, std::int32_t number);
 void ShowFatalErrorBox(const char* box_text);
 // "分配 %d 字节内存失败!" with byte_count in place of %d, into buffer.
 void FormatAllocationFailure(char (&buffer)[100], std::int32_t byte_count);
-// Shuts the shell down with exit_code and ends the process with it.
+
+// Shuts the shell down with exit_code and ends the process with it
+// (shutdown.h).
 [[noreturn]] void ExitProgram(std::int32_t exit_code);

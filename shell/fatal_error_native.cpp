@@ -1,8 +1,6 @@
-// Native stand-ins for the error box and the process exit, so that the fatal
-// error path runs (and is tested) in host-side builds: the box text goes to
-// standard error.
+// Native stand-in for the error box, so that the fatal error path runs (and
+// is tested) in host-side builds: the box text goes to standard error.
 #include <cstdio>
-#include <cstdlib>
 
 #include "fatal_error.h"
 #include "gbk_text.h"
@@ -14,9 +12,4 @@ void ShowFatalErrorBox(const char* box_text) {
 
 void FormatAllocationFailure(char (&buffer)[100], std::int32_t byte_count) {
   std::snprintf(buffer, sizeof buffer, gbk::kAllocationFailed, static_cast<int>(byte_count));
-}
-
-void ExitProgram(std::int32_t exit_code) {
-  std::fflush(nullptr);
-  std::_Exit(exit_code);
 }
