@@ -2,7 +2,10 @@
 // as documented, and every cut of it refused.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <span>
 #include <string>
 #include <vector>
@@ -195,5 +198,17 @@ TEST(MainWindowStoredForm, EveryCutFails) {
     EXPECT_TRUE(read.windows.empty()) << "cut at " << cut;
   }
 }
+
+#ifdef TALVENOR_DESCRIPTION_SEEDS
+// The fuzzer starts from the current stored form; regenerate the seeds with
+// the regenerate_description_seeds target after changing the description.
+TEST(MainWindowStoredForm, FuzzerSeedIsCurrent) {
+  std::ifstream seed(TALVENOR_DESCRIPTION_SEEDS "/main_window", std::ios::binary);
+  ASSERT_TRUE(seed) << TALVENOR_DESCRIPTION_SEEDS;
+  const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(seed)), std::istreambuf_iterator<char>());
+  const std::span<const unsigned char> stored = MainWindowStoredForm();
+  EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), stored.begin(), stored.end()));
+}
+#endif
 
 }  // namespace
