@@ -52,24 +52,29 @@ Significand TrimZeros(const Digits& digits, const DecimalToken& token) {
 
 double WithSign(double magnitude, bool negative) { return negative ? -magnitude : magnitude; }
 
-// Short significands scaled by an exact power of ten: one correctly rounded
+// Up to 19 digits always fit a 64-bit integer.
+constexpr std::size_t kDigitsInUint64 = 19;
+
+std::uint64_t Accumulate(std::uint64_t m, std::string_view digits) {
+  for (const char c : digits) m = m * 10 + static_cast<std::uint64_t>(c - '0');
+  return m;
+}
+
+// A short integer scaled by an exact power of ten: one correctly rounded
 // multiplication or division gives the nearest double. This needs each
 // operation rounded straight to double, which an x87 with 64-bit intermediate
 // precision does not do; there every value takes the general road.
-bool TryExactScaling(const Digits& digits, const Significand& s, double& magnitude) {
+bool TryExactScaling(std::uint64_t m, std::int64_t power, double& magnitude) {
 #if FLT_EVAL_METHOD == 0
   constexpr std::uint64_t kExactIntegerLimit = std::uint64_t{1} << 53;
-  if (s.count > 16 || s.power < -kLargestExactPowerOfTen || s.power > kLargestExactPowerOfTen) return false;
-  std::uint64_t m = 0;
-  for (std::size_t i = 0; i < s.count; ++i) m = m * 10 + static_cast<std::uint64_t>(digits.At(s.first + i) - '0');
-  if (m > kExactIntegerLimit) return false;
+  if (m > kExactIntegerLimit || power < -kLargestExactPowerOfTen || power > kLargestExactPowerOfTen) return false;
   const auto exact_m = static_cast<double>(m);
-  const auto index = static_cast<std::size_t>(s.power < 0 ? -s.power : s.power);
-  magnitude = s.power < 0 ? exact_m / kExactPowersOfTen[index] : exact_m * kExactPowersOfTen[index];
+  const auto index = static_cast<std::size_t>(power < 0 ? -power : power);
+  magnitude = power < 0 ? exact_m / kExactPowersOfTen[index] : exact_m * kExactPowersOfTen[index];
   return true;
 #else
-  (void)digits;
-  (void)s;
+  (void)m;
+  (void)power;
   (void)magnitude;
   return false;
 #endif
@@ -108,12 +113,25 @@ double RoundThroughCanonicalText(const Digits& digits, const Significand& s, std
 
 double RoundDecimal(const DecimalToken& token) {
   if (!token.found) return 0.0;
+  const std::size_t digit_count = token.integer_digits.size() + token.fraction_digits.size();
+  if (digit_count <= kDigitsInUint64) {
+    // The common case, a few digits: no trimming needed, leading and trailing
+    // zeros are simply part of the integer.
+    const std::uint64_t m = Accumulate(Accumulate(0, token.integer_digits), token.fraction_digits);
+    if (m == 0) return WithSign(0.0, token.negative);
+    const std::int64_t power = token.exponent - static_cast<std::int64_t>(token.fraction_digits.size());
+    double magnitude = 0;
+    if (TryExactScaling(m, power, magnitude)) return WithSign(magnitude, token.negative);
+    // 1 <= m < 10^19 bounds D without looking at the digits again.
+    if (power >= kOverflowScientific) return WithSign(std::numeric_limits<double>::infinity(), token.negative);
+    if (power + static_cast<std::int64_t>(kDigitsInUint64) <= kUnderflowScientific) {
+      return WithSign(0.0, token.negative);
+    }
+  }
+
   const Digits digits(token);
   const Significand s = TrimZeros(digits, token);
   if (s.count == 0) return WithSign(0.0, token.negative);
-
-  double magnitude = 0;
-  if (TryExactScaling(digits, s, magnitude)) return WithSign(magnitude, token.negative);
 
   // D lies in [10^scientific, 10^(scientific+1)).
   const std::int64_t scientific = s.power + static_cast<std::int64_t>(s.count) - 1;

@@ -7,72 +7,63 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsSign(char c) { return c == '+' || c == '-'; }
 bool IsExponentLetter(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
 
-// The cursor over the text: every read is bounds-checked, and reading past the
-// end gives a zero byte, which continues nothing.
-class Cursor {
- public:
-  explicit Cursor(std::string_view text) : text_(text) {}
-  char At(std::size_t offset) const { return offset < text_.size() ? text_[offset] : '\0'; }
-  std::size_t SkipDigits(std::size_t offset) const {
-    while (IsDigit(At(offset))) ++offset;
-    return offset;
-  }
-  std::string_view Slice(std::size_t from, std::size_t to) const { return text_.substr(from, to - from); }
-
- private:
-  std::string_view text_;
-};
-
 // Reads exponent digits left to right; once the value passes the limit it
-// stays at the cap and the other digits are passed over. Returns the offset
+// stays at the cap and the other digits are passed over. Returns the position
 // after the digits.
-std::size_t ReadExponentDigits(const Cursor& cursor, std::size_t offset, std::int32_t& magnitude) {
+const char* ReadExponentDigits(const char* p, const char* end, std::int32_t& magnitude) {
   magnitude = 0;
-  for (; IsDigit(cursor.At(offset)); ++offset) {
+  for (; p != end && IsDigit(*p); ++p) {
     if (magnitude > kExponentLimit) continue;
-    magnitude = magnitude * 10 + (cursor.At(offset) - '0');
+    magnitude = magnitude * 10 + (*p - '0');
     if (magnitude > kExponentLimit) magnitude = kExponentCap;
   }
-  return offset;
+  return p;
+}
+
+const char* SkipDigits(const char* p, const char* end) {
+  while (p != end && IsDigit(*p)) ++p;
+  return p;
 }
 
 }  // namespace
 
 DecimalToken TokenizeDecimal(std::string_view text) {
-  const Cursor cursor(text);
-  DecimalToken token;
-  std::size_t at = 0;
-  while (IsBlank(cursor.At(at))) ++at;
+  // Every read checks against end: the text need not be zero-terminated.
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  const char* p = begin;
+  while (p != end && IsBlank(*p)) ++p;
 
-  if (IsSign(cursor.At(at))) {
-    token.negative = cursor.At(at) == '-';
-    ++at;
+  DecimalToken token;
+  if (p != end && IsSign(*p)) {
+    token.negative = *p == '-';
+    ++p;
   }
 
-  const std::size_t integer_begin = at;
-  at = cursor.SkipDigits(at);
-  token.integer_digits = cursor.Slice(integer_begin, at);
+  const char* const integer_begin = p;
+  p = SkipDigits(p, end);
+  token.integer_digits = std::string_view(integer_begin, static_cast<std::size_t>(p - integer_begin));
 
   // A full stop belongs to the mantissa after digits, or before one.
-  if (cursor.At(at) == '.' && (!token.integer_digits.empty() || IsDigit(cursor.At(at + 1)))) {
-    const std::size_t fraction_begin = ++at;
-    at = cursor.SkipDigits(at);
-    token.fraction_digits = cursor.Slice(fraction_begin, at);
+  if (p != end && *p == '.' && (p != integer_begin || (p + 1 != end && IsDigit(p[1])))) {
+    const char* const fraction_begin = ++p;
+    p = SkipDigits(p, end);
+    token.fraction_digits = std::string_view(fraction_begin, static_cast<std::size_t>(p - fraction_begin));
   }
   if (token.integer_digits.empty() && token.fraction_digits.empty()) return DecimalToken{};
   token.found = true;
 
   // An exponent letter counts only with digits after it (and its sign).
-  if (IsExponentLetter(cursor.At(at))) {
-    std::size_t digits_at = at + 1;
-    const bool exponent_negative = cursor.At(digits_at) == '-';
-    if (IsSign(cursor.At(digits_at))) ++digits_at;
-    if (IsDigit(cursor.At(digits_at))) {
+  if (p != end && IsExponentLetter(*p)) {
+    const char* digits = p + 1;
+    const bool exponent_negative = digits != end && *digits == '-';
+    if (digits != end && IsSign(*digits)) ++digits;
+    if (digits != end && IsDigit(*digits)) {
       std::int32_t magnitude = 0;
-      at = ReadExponentDigits(cursor, digits_at, magnitude);
+      p = ReadExponentDigits(digits, end, magnitude);
       token.exponent = exponent_negative ? -magnitude : magnitude;
     }
   }
-  token.end = at;
+  token.end = static_cast<std::size_t>(p - begin);
   return token;
 }

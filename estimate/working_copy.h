@@ -5,9 +5,10 @@
 #include <string_view>
 
 // Folds text (null counts as empty) on construction and frees any memory it
-// took on destruction. Texts up to kInlineSize - 1 bytes, which covers every
-// shoe size anyone types, are folded into the object itself; longer ones get
-// one block from the shell's heap.
+// took on destruction. A text without bytes of 0x80 or more folds to itself,
+// so it is read in place. Other texts up to kInlineSize - 1 bytes, which
+// covers every shoe size anyone types, are folded into the object itself;
+// longer ones into one block from the shell's heap.
 class WorkingCopy {
  public:
   static constexpr std::size_t kInlineSize = 256;
@@ -18,10 +19,10 @@ class WorkingCopy {
   WorkingCopy& operator=(const WorkingCopy&) = delete;
 
   // The folded bytes, without the zero byte that follows them.
-  std::string_view Text() const { return {bytes_, length_}; }
+  std::string_view Text() const { return text_; }
 
  private:
-  char inline_[kInlineSize];
-  char* bytes_ = inline_;
-  std::size_t length_ = 0;
+  std::string_view text_;
+  char* heap_block_ = nullptr;
+  char inline_[kInlineSize];  // written only when needed: left uninitialised
 };

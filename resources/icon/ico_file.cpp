@@ -63,9 +63,9 @@ std::vector<std::uint8_t> EncodeIcoFile(const IconPixels& pixels) {
   w.U32(0);  // colours used
   w.U32(0);  // important colours
 
-  for (int row = kIconSize - 1; row >= 0; --row) {
-    for (int col = 0; col < kIconSize; ++col) {
-      const Bgra& p = pixels[static_cast<std::size_t>(row * kIconSize + col)];
+  for (std::size_t row = kIconSize; row-- > 0;) {  // bottom-up
+    for (std::size_t col = 0; col < kIconSize; ++col) {
+      const Bgra& p = pixels[row * kIconSize + col];
       w.U8(p.b);
       w.U8(p.g);
       w.U8(p.r);
@@ -74,12 +74,12 @@ std::vector<std::uint8_t> EncodeIcoFile(const IconPixels& pixels) {
   }
   // The AND mask only matters where alpha is ignored (old displays): fully
   // transparent pixels are masked out, everything else is drawn.
-  for (int row = kIconSize - 1; row >= 0; --row) {
-    for (std::uint32_t byte = 0; byte < kMaskRowBytes; ++byte) {
+  for (std::size_t row = kIconSize; row-- > 0;) {  // bottom-up
+    for (std::size_t byte = 0; byte < kMaskRowBytes; ++byte) {
       std::uint32_t bits = 0;
-      for (int bit = 0; bit < 8; ++bit) {
-        const int col = static_cast<int>(byte) * 8 + bit;
-        const bool transparent = col >= kIconSize || pixels[static_cast<std::size_t>(row * kIconSize + col)].a == 0;
+      for (std::size_t bit = 0; bit < 8; ++bit) {
+        const std::size_t col = byte * 8 + bit;
+        const bool transparent = col >= kIconSize || pixels[row * kIconSize + col].a == 0;
         if (transparent) bits |= 0x80u >> bit;
       }
       w.U8(bits);

@@ -86,15 +86,16 @@ Shape Difference(Shape keep, Shape cut) {
 void Canvas::Paint(Shape shape, Rgb colour) { layers_.push_back({std::move(shape), colour}); }
 
 IconPixels Canvas::Render() const {
-  constexpr int kSamples = kSamplesPerAxis * kSamplesPerAxis;
+  constexpr std::int64_t kSamples = kSamplesPerAxis * kSamplesPerAxis;
   IconPixels pixels{};
-  for (int row = 0; row < kIconSize; ++row) {
-    for (int col = 0; col < kIconSize; ++col) {
-      int covered = 0;
-      int r = 0, g = 0, b = 0;
-      for (int sy = 0; sy < kSamplesPerAxis; ++sy) {
-        for (int sx = 0; sx < kSamplesPerAxis; ++sx) {
-          const Point p{col * kUnitsPerPixel + 2 * sx + 1, row * kUnitsPerPixel + 2 * sy + 1};
+  for (std::size_t row = 0; row < kIconSize; ++row) {
+    for (std::size_t col = 0; col < kIconSize; ++col) {
+      std::int64_t covered = 0, r = 0, g = 0, b = 0;
+      const Point origin{static_cast<std::int64_t>(col) * kUnitsPerPixel,
+                         static_cast<std::int64_t>(row) * kUnitsPerPixel};
+      for (std::int64_t sy = 0; sy < kSamplesPerAxis; ++sy) {
+        for (std::int64_t sx = 0; sx < kSamplesPerAxis; ++sx) {
+          const Point p{origin.x + 2 * sx + 1, origin.y + 2 * sy + 1};
           const auto top = std::find_if(layers_.rbegin(), layers_.rend(), [p](const Layer& l) { return l.shape(p); });
           if (top == layers_.rend()) continue;
           ++covered;
@@ -104,9 +105,11 @@ IconPixels Canvas::Render() const {
         }
       }
       if (covered == 0) continue;
-      const auto mean = [covered](int sum) { return static_cast<std::uint8_t>((sum + covered / 2) / covered); };
-      pixels[static_cast<std::size_t>(row * kIconSize + col)] = {
-          mean(b), mean(g), mean(r), static_cast<std::uint8_t>((covered * 255 + kSamples / 2) / kSamples)};
+      const auto mean = [covered](std::int64_t sum) {
+        return static_cast<std::uint8_t>((sum + covered / 2) / covered);
+      };
+      pixels[row * kIconSize + col] = {mean(b), mean(g), mean(r),
+                                       static_cast<std::uint8_t>((covered * 255 + kSamples / 2) / kSamples)};
     }
   }
   return pixels;

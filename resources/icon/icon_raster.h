@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -15,7 +16,7 @@ namespace icon {
 // at the 16 x 16 points 32 * p + 2 * i + 1 (i = 0..15), the centres of its
 // sixteenths, so the coverage of a pixel is a count out of 256.
 inline constexpr std::int64_t kUnitsPerPixel = 32;
-inline constexpr int kSamplesPerAxis = 16;
+inline constexpr std::int64_t kSamplesPerAxis = 16;
 
 struct Point {
   std::int64_t x;
@@ -59,7 +60,7 @@ struct Bgra {
   friend bool operator==(const Bgra&, const Bgra&) = default;
 };
 
-inline constexpr int kIconSize = 32;
+inline constexpr std::size_t kIconSize = 32;
 using IconPixels = std::array<Bgra, kIconSize * kIconSize>;  // rows top to bottom
 
 // Shapes painted in order, later ones over earlier ones, all opaque. A sample
