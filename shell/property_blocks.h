@@ -110,9 +110,9 @@ struct LabelProperties {
   bool word_wrap = false;
   std::optional<FontRecord> font{};
   std::vector<unsigned char> background_picture{};
-  std::string caption = gbk::kDefaultLabelCaption;  // "标签"
-  std::string data_source{};                        // version 2
-  std::string data_column{};                        // version 2
+  std::string caption = gbk::Text(gbk::kDefaultLabelCaption);  // "标签"
+  std::string data_source{};                                   // version 2
+  std::string data_column{};                                   // version 2
 
   friend bool operator==(const LabelProperties&, const LabelProperties&) = default;
 };
@@ -125,7 +125,7 @@ struct ButtonProperties {
   std::int32_t vertical_alignment = 1;    // 0 top, 1 centred, 2 bottom
   std::vector<unsigned char> picture{};   // an icon or bitmap on the button
   std::optional<FontRecord> font{};
-  std::string caption = gbk::kDefaultButtonCaption;  // "按钮"
+  std::string caption = gbk::Text(gbk::kDefaultButtonCaption);  // "按钮"
 
   friend bool operator==(const ButtonProperties&, const ButtonProperties&) = default;
 };
