@@ -107,17 +107,7 @@ class Generator {
   }
   void AppendTail(GeneratedText& g) {
     // Each tail begins with a byte that cannot continue any number.
-    static const char* const kTails[] = {"",
-                                         "",
-                                         "",
-                                         " 5",
-                                         "x",
-                                         "e",
-                                         "+-",
-                                         ",5",
-                                         "\xA3\xAC",
-                                         "\xA1\xA1"
-                                         "5"};
+    static const char* const kTails[] = {"", "", "", " 5", "x", "e", "+-", ",5", "\xA3\xAC", "\xA1\xA1\x35"};
     const char* tail = kTails[Below(sizeof kTails / sizeof kTails[0])];
     g.text += tail;
     g.oracle += " ";  // ends strtod's reading where the number ended
