@@ -128,6 +128,13 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM w, LPARAM l) {
     case WM_SHOWWINDOW:
       RaiseWindowEvent(w != 0 ? window_event::kShown : window_event::kHidden);
       return ::DefWindowProcA(window_, message, w, l);
+    case WM_SETFONT:
+      // The system's default handling keeps no font: the window keeps it.
+      font_ = reinterpret_cast<HFONT>(w);
+      if (LOWORD(l) != 0) ::InvalidateRect(window_, nullptr, TRUE);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
     case WM_CLOSE:
       return OnClose();
     case WM_DESTROY:

@@ -64,6 +64,7 @@ class FormWindow final : public ControlObject, public Win32Control {
   WindowProperties properties_;
   scoped::Icon big_icon_;
   scoped::Icon small_icon_;
+  HFONT font_ = nullptr;  // as set by WM_SETFONT
   bool activated_before_ = false;
   // The control that had the focus when the window was last deactivated.
   HWND remembered_control_ = nullptr;

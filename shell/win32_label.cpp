@@ -44,7 +44,8 @@ class Label final : public ControlObject, public Win32Control {
 
   HWND window_ = nullptr;
   LabelProperties properties_;
-  scoped::Font font_;  // the description's font, when it gives one
+  scoped::Font font_;           // the description's font, when it gives one
+  HFONT shown_font_ = nullptr;  // the caption's font: the description's or the default GUI font
 };
 
 LRESULT CALLBACK Label::WindowProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -64,6 +65,13 @@ LRESULT Label::HandleMessage(UINT message, WPARAM w, LPARAM l) {
     case WM_PAINT:
       OnPaint();
       return 0;
+    case WM_SETFONT:
+      // The label paints its caption itself, in the font it keeps here.
+      shown_font_ = reinterpret_cast<HFONT>(w);
+      if (LOWORD(l) != 0) ::InvalidateRect(window_, nullptr, FALSE);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(shown_font_);
     case WM_SETTEXT: {
       // The caption is painted by the label itself: show the new one.
       const LRESULT result = ::DefWindowProcA(window_, message, w, l);
@@ -111,7 +119,7 @@ void Label::OnPaint() {
   caption.resize(static_cast<std::size_t>(::GetWindowTextA(window_, caption.data(), length + 1)));
   if (caption.empty()) return;
 
-  scoped::Selection font(dc, font_.get() != nullptr ? font_.get() : DefaultGuiFont());
+  scoped::Selection font(dc, shown_font_ != nullptr ? shown_font_ : DefaultGuiFont());
   const auto format = static_cast<UINT>(LabelTextFormat(properties_));
   ::SetBkMode(dc, TRANSPARENT);
   switch (properties_.text_effect) {
@@ -150,6 +158,7 @@ bool Label::Create(const CreationParameters& parameters, std::unique_ptr<Label>&
   if (creation.adopted) (void)owner.release();
   if (window == nullptr) return false;
   font_ = scoped::Font(CreateDescriptionFont(properties_.font));
+  shown_font_ = font_.get() != nullptr ? font_.get() : DefaultGuiFont();
   ApplyControlBorder(window, properties_.border);
   return true;
 }
