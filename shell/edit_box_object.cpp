@@ -1,6 +1,7 @@
 #include "edit_box_object.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "event_delivery.h"
@@ -14,8 +15,10 @@ void EditBoxObject::GetOwnProperty(std::int32_t own_index, PropertyValue& value)
   std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
   const std::int32_t copied = ControlText(buffer.data(), length + 1);
   const auto limit = static_cast<std::size_t>(std::clamp(copied, 0, length));
-  const auto end = std::find(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(limit), '\0');
-  text_.assign(buffer.begin(), end);
+  const void* zero = std::memchr(buffer.data(), 0, limit);
+  const std::size_t count =
+      zero != nullptr ? static_cast<std::size_t>(static_cast<const char*>(zero) - buffer.data()) : limit;
+  text_.assign(buffer.data(), count);
   value.low = reinterpret_cast<std::uintptr_t>(text_.c_str());
 }
 
