@@ -18,15 +18,24 @@ namespace gui {
 namespace {
 
 struct FatalCase {
-  const char* name;     // as given in TALVENOR_FATAL_CASE
-  const char* message;  // the error text after 错误信息：
+  const char* name;      // as given in TALVENOR_FATAL_CASE
+  std::string box_text;  // the whole text of the box
 };
 
+const std::string kHeading = std::string(expected_text::kRuntimeError) + "\r\n\r\n";
+
+// The usual box: error number 0, so no error code line, then the error text.
+std::string WithMessage(const char* message) { return kHeading + expected_text::kErrorMessage + message + "\r\n"; }
+
 const FatalCase kFatalCases[] = {
-    {"truncated_descriptions", expected_text::kDescriptionsUnreadable},
-    {"missing_start_window", expected_text::kStartWindowFailed},
-    {"window_block_version_7", expected_text::kStartWindowFailed},
-    {"heap_refuses_40_bytes", expected_text::kAllocation40Failed},
+    {"truncated_descriptions", WithMessage(expected_text::kDescriptionsUnreadable)},
+    {"missing_start_window", WithMessage(expected_text::kStartWindowFailed)},
+    {"window_block_version_7", WithMessage(expected_text::kStartWindowFailed)},
+    {"heap_refuses_40_bytes", WithMessage(expected_text::kAllocation40Failed)},
+    {"error_number_7", kHeading + expected_text::kErrorCode + "7\r\n\r\n" + expected_text::kErrorMessage +
+                           expected_text::kStartWindowFailed + "\r\n"},
+    // Neither a number nor a text: the heading and its two line breaks only.
+    {"empty_text", kHeading},
 };
 
 std::optional<FatalCase> CaseFromEnvironment() {
@@ -90,9 +99,7 @@ TEST(FatalErrorBox, ShowsTheErrorOnceAndEndsWithExitCodeMinusOne) {
   EXPECT_EQ(ControlId(buttons[0]), IDOK);
   EXPECT_EQ(icons.size(), 1u) << fatal->name << ": MB_ICONERROR shows an icon";
   ASSERT_EQ(texts.size(), 1u) << fatal->name;
-  const std::string expected =
-      std::string(expected_text::kRuntimeError) + "\r\n\r\n" + expected_text::kErrorMessage + fatal->message + "\r\n";
-  EXPECT_EQ(WindowText(texts[0]), expected) << fatal->name;
+  EXPECT_EQ(WindowText(texts[0]), fatal->box_text) << fatal->name;
 
   ASSERT_TRUE(BringToFront(box));
   ASSERT_TRUE(ClickAt(Centre(buttons[0])));
