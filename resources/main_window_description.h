@@ -9,7 +9,7 @@
 #include "window_description.h"
 
 // The stored form the program carries. It is encoded from the readable table
-// in main_window_description.cpp by EncodeWindowDescriptions; the bytes live
+// in main_window_table.h by EncodeWindowDescriptions; the bytes live
 // for the whole run.
 std::span<const unsigned char> MainWindowStoredForm();
 
