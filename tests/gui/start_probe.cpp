@@ -1,11 +1,14 @@
-// Measures one start of a window program for the Wine benchmarks and prints
-// one line of figures:
+// Measures starts of window programs for the Wine benchmarks, interleaved
+// round by round in this one process, and prints one line per start:
+//   program=<index of the exe on the command line>
 //   start_ms=<CreateProcess until the window is visible>
 //   working_set_kb=<working set once start-up is over>
 //   idle_ticks=<Unix clock ticks used over the idle stretch, or -1>
 //   click_us=<median set-text/click/get-text round trip, or -1 when the
 //             output box does not show the expected estimate>
-// Usage: talvenor_start_probe <exe> [idle_seconds] [click_rounds]
+//   exit=<exit code after WM_CLOSE>
+// Usage: talvenor_start_probe <rounds> <idle rounds> <idle seconds> <clicks> <exe>...
+// The first <idle rounds> rounds also measure the idle stretch.
 #include <windows.h>
 // After windows.h, which defines its types.
 #include <psapi.h>
@@ -56,22 +59,13 @@ double ClickRoundTrip(const gui::MainWindow& main, int rounds) {
   return times[times.size() / 2];
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: %s <exe> [idle_seconds] [click_rounds]\n", argv[0]);
-    return 2;
-  }
-  const std::string exe = gui::ToWindowsPath(argv[1]);
-  const int idle_seconds = argc > 2 ? std::atoi(argv[2]) : 3;
-  const int click_rounds = argc > 3 ? std::atoi(argv[3]) : 200;
-
+// One start of `exe`: its figures on one line, or a reason on stderr.
+bool MeasureOneStart(int index, const std::string& exe, int idle_seconds, int click_rounds) {
   const LARGE_INTEGER start = Now();
   gui::TargetProcess process(exe);
   if (!process.started()) {
     std::fprintf(stderr, "cannot start %s\n", exe.c_str());
-    return 1;
+    return false;
   }
   gui::MainWindow main;
   gui::WaitUntil(
@@ -85,7 +79,7 @@ int main(int argc, char** argv) {
   const double start_ms = Seconds(start, Now()) * 1e3;
   if (!main.window || WaitForInputIdle(process.handle(), 10000) != 0) {
     std::fprintf(stderr, "%s showed no window\n", exe.c_str());
-    return 1;
+    return false;
   }
 
   PROCESS_MEMORY_COUNTERS memory = {};
@@ -104,8 +98,31 @@ int main(int argc, char** argv) {
 
   PostMessageA(main.window, WM_CLOSE, 0, 0);
   const std::optional<DWORD> exit_code = process.WaitForExit(10000);
-  std::printf("start_ms=%.2f working_set_kb=%llu idle_ticks=%lld click_us=%.1f exit=%ld\n", start_ms,
+  std::printf("program=%d start_ms=%.2f working_set_kb=%llu idle_ticks=%lld click_us=%.1f exit=%ld\n", index, start_ms,
               static_cast<unsigned long long>(memory.WorkingSetSize / 1024), idle_ticks, click_us,
               exit_code ? static_cast<long>(*exit_code) : -999L);
-  return 0;
+  std::fflush(stdout);
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 6) {
+    std::fprintf(stderr, "usage: %s <rounds> <idle rounds> <idle seconds> <clicks> <exe>...\n", argv[0]);
+    return 2;
+  }
+  const int rounds = std::atoi(argv[1]);
+  const int idle_rounds = std::atoi(argv[2]);
+  const int idle_seconds = std::atoi(argv[3]);
+  const int clicks = std::atoi(argv[4]);
+  int failures = 0;
+  for (int round = 0; round < rounds; ++round) {
+    for (int i = 5; i < argc; ++i) {
+      if (!MeasureOneStart(i - 5, gui::ToWindowsPath(argv[i]), round < idle_rounds ? idle_seconds : 0, clicks)) {
+        ++failures;
+      }
+    }
+  }
+  return failures == 0 ? 0 : 1;
 }
