@@ -1,8 +1,9 @@
 // The digits stage of writing a number as text: the decimal digits and the
 // exponent, before any character is laid out. Two roundings follow each other:
 // the exact value to 17 significant digits, then those 17 digits to the 13
-// that are shown. Both round half up, and they are never merged into one
-// rounding of the exact value: the shown digits are those of the 17-digit
+// that are shown. Both round half up (exact halfway cases of the first aside,
+// see RoundTo17Digits), and they are never merged into one rounding of the
+// exact value: the shown digits are those of the 17-digit
 // rounding, so 1.00000000000449995596... (17 digits 1.0000000000045000)
 // shows as 1.000000000005.
 #pragma once
@@ -23,11 +24,11 @@ struct DecimalDigits {
 inline constexpr int kFirstRoundingDigits = 17;
 inline constexpr int kShownDigits = 13;
 
-// |x| rounded half up to 17 significant digits: the 17th digit goes up when
-// what follows it is half a unit or more; a carry out of the first digit gives
-// 10^16 and raises the exponent. Where the exact value lies within 5 parts in
-// 10^24 of a halfway point the rounding may go either way (see the .cpp).
-// Zero, infinities and NaNs have no digits: they give {0, 0}.
+// |x| rounded to 17 significant digits, to the nearer neighbour; a carry out
+// of the first digit gives 10^16 and raises the exponent. A value exactly
+// halfway between two neighbours goes to the even one, which never changes
+// the 13 shown digits (see the .cpp). Zero, infinities and NaNs have no
+// digits: they give {0, 0}.
 DecimalDigits RoundTo17Digits(double x);
 
 // The 17 digits rounded to 13, half up by the 14th digit alone; a carry out of

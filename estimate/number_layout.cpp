@@ -3,6 +3,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -16,74 +17,92 @@ constexpr std::int32_t kSmallestFixedExponent = -4;
 constexpr std::int32_t kLargestFixedExponent = kShownDigits - 1;
 
 std::size_t Copy(std::string_view text, NumberTextBuffer out) {
-  for (std::size_t i = 0; i < text.size(); ++i) out[i] = text[i];
+  std::memcpy(out.data(), text.data(), text.size());
   return text.size();
 }
 
-// Writes bytes one after another; the callers' forms are bounded by
-// kMaxNumberTextLength, so no position check is needed.
-class TextWriter {
- public:
-  explicit TextWriter(NumberTextBuffer out) : out_(out) {}
-  void Put(char c) { out_[length_++] = c; }
-  void Put(const char* digits, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) Put(digits[i]);
+// "00" to "99": digits go out two at a time.
+constexpr std::array<char, 200> MakeDigitPairs() {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
   }
-  std::size_t length() const { return length_; }
+  return pairs;
+}
+constexpr std::array<char, 200> kDigitPairs = MakeDigitPairs();
 
- private:
-  NumberTextBuffer out_;
-  std::size_t length_ = 0;
-};
+void PutPair(std::uint32_t value, char* out) { std::memcpy(out, kDigitPairs.data() + 2 * std::size_t{value}, 2); }
+
+// The 13 digits of significand, leading zeros included; digits beyond 13 are
+// dropped. Split into 5 + 8 digits so that the work is 32-bit, and every pair
+// is taken from its part directly, so that the divisions do not wait on one
+// another.
+std::array<char, kShownDigits> ShownDigitChars(std::uint64_t significand) {
+  constexpr std::uint64_t kLowSplit = 100000000;  // 10^8
+  const auto high = static_cast<std::uint32_t>(significand / kLowSplit % 100000);
+  const auto low = static_cast<std::uint32_t>(significand % kLowSplit);
+  std::array<char, kShownDigits> digits{};
+  digits[0] = static_cast<char>('0' + high / 10000);
+  PutPair(high / 100 % 100, digits.data() + 1);
+  PutPair(high % 100, digits.data() + 3);
+  PutPair(low / 1000000, digits.data() + 5);
+  PutPair(low / 10000 % 100, digits.data() + 7);
+  PutPair(low / 100 % 100, digits.data() + 9);
+  PutPair(low % 100, digits.data() + 11);
+  return digits;
+}
 
 }  // namespace
 
 std::size_t LayOutDigits(bool negative, DecimalDigits shown, NumberTextBuffer out) {
-  std::array<char, kShownDigits> digits{};
-  std::uint64_t rest = shown.significand;
-  for (int i = kShownDigits - 1; i >= 0; --i) {
-    digits[static_cast<std::size_t>(i)] = static_cast<char>('0' + rest % 10);
-    rest /= 10;
-  }
+  const std::array<char, kShownDigits> digits = ShownDigitChars(shown.significand);
   // Digits that matter: trailing zeros go, but the first digit always stays.
   std::size_t kept = kShownDigits;
   while (kept > 1 && digits[kept - 1] == '0') --kept;
 
-  TextWriter text(out);
-  if (negative) text.Put('-');
+  // Every form below is bounded by kMaxNumberTextLength (see its derivation),
+  // so the writes need no position checks.
+  char* const begin = out.data();
+  char* at = begin;
+  if (negative) *at++ = '-';
   const std::int32_t p = shown.exponent;
 
   if (p >= 0 && p <= kLargestFixedExponent) {
     const auto whole = static_cast<std::size_t>(p) + 1;
-    text.Put(digits.data(), whole);
+    std::memcpy(at, digits.data(), whole);
+    at += whole;
     if (kept > whole) {
-      text.Put('.');
-      text.Put(digits.data() + whole, kept - whole);
+      *at++ = '.';
+      std::memcpy(at, digits.data() + whole, kept - whole);
+      at += kept - whole;
     }
-    return text.length();
+    return static_cast<std::size_t>(at - begin);
   }
   if (p < 0 && p >= kSmallestFixedExponent) {
-    text.Put('0');
-    text.Put('.');
-    for (std::int32_t i = p + 1; i < 0; ++i) text.Put('0');
-    text.Put(digits.data(), kept);
-    return text.length();
+    const auto zeros = static_cast<std::size_t>(-p - 1);
+    std::memcpy(at, "0.000", 2 + zeros);
+    at += 2 + zeros;
+    std::memcpy(at, digits.data(), kept);
+    at += kept;
+    return static_cast<std::size_t>(at - begin);
   }
 
-  text.Put(digits[0]);
+  *at++ = digits[0];
   if (kept > 1) {
-    text.Put('.');
-    text.Put(digits.data() + 1, kept - 1);
+    *at++ = '.';
+    std::memcpy(at, digits.data() + 1, kept - 1);
+    at += kept - 1;
   }
-  text.Put('e');
-  text.Put(p < 0 ? '-' : '+');
+  *at++ = 'e';
+  *at++ = p < 0 ? '-' : '+';
   // Three digits always: the double range needs no more, and a larger
   // exponent must not overrun the buffer.
-  const auto magnitude = static_cast<std::uint32_t>(p < 0 ? -static_cast<std::int64_t>(p) : p);
-  text.Put(static_cast<char>('0' + magnitude / 100 % 10));
-  text.Put(static_cast<char>('0' + magnitude / 10 % 10));
-  text.Put(static_cast<char>('0' + magnitude % 10));
-  return text.length();
+  const auto magnitude = static_cast<std::uint32_t>(p < 0 ? -static_cast<std::int64_t>(p) : p) % 1000;
+  *at++ = static_cast<char>('0' + magnitude / 100);
+  PutPair(magnitude % 100, at);
+  at += 2;
+  return static_cast<std::size_t>(at - begin);
 }
 
 std::size_t WriteNumberText(double x, NumberTextBuffer out) {

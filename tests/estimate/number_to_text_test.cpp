@@ -128,6 +128,7 @@ const TextRow kExponential[] = {
     {0x0.0000000000004p-1022, "1.976262583365e-323", "subnormal 2^-1072"},
     {0x0.fffffffffffffp-1022, "2.225073858507e-308", "largest subnormal"},
     {0x1.6849b86a12b9bp-47, "1e-014", "nearest 1e-14: the 17-digit rounding carries"},
+    {0x1.ffffffffffffdp+50, "2.251799813685e+015", "2251799813685247.25, exactly halfway at 17 digits"},
 };
 INSTANTIATE_TEST_SUITE_P(Exponential, NumberText, ::testing::ValuesIn(kExponential));
 
