@@ -2,12 +2,10 @@
 #include "win32_form_window.h"
 
 #include <utility>
-#include <vector>
 
 #include "command_routing.h"
 #include "control_styles.h"
 #include "event_delivery.h"
-#include "focus_choice.h"
 #include "shell_state.h"
 #include "window_registry.h"
 
@@ -26,16 +24,7 @@ constexpr std::int32_t kFirstActivated = 8;
 constexpr std::int32_t kShown = 10;
 constexpr std::int32_t kHidden = 11;
 constexpr std::int32_t kCloseRequest = 12;
-constexpr std::int32_t kGotFocus = -7;
 }  // namespace window_event
-
-bool CanTakeFocus(std::uint32_t type) { return type == control_type::kEditBox || type == control_type::kButton; }
-
-HWND HandleOf(const DescriptionRecord& record) {
-  if (!IsLive(record)) return nullptr;
-  const auto* control = dynamic_cast<const Win32Control*>(record.object);
-  return control != nullptr ? control->Handle() : nullptr;
-}
 
 // True when a handler ran for the notice and answered false.
 bool Refused(const EventNotice& notice, bool ran) { return ran && notice.result_given != 0 && notice.result == 0; }
@@ -55,27 +44,7 @@ FormWindow* FormWindow::FromHandle(HWND window) {
   return nullptr;
 }
 
-bool FormWindow::TranslateWindowKey(const MSG& /*message*/) {
-  // No key of the window's own is handled yet: every message goes on to
-  // translation and dispatch.
-  return false;
-}
-
 void FormWindow::RaiseWindowEvent(std::int32_t event) { RaiseControlEvent(WindowNumber(), 0, event); }
-
-void FormWindow::FocusFirstControl() {
-  WindowDescription* description = FindWindowDescription(WindowNumber());
-  if (description == nullptr) return;
-  std::vector<FocusCandidate> candidates;
-  candidates.reserve(description->records.size());
-  for (const DescriptionRecord& record : description->records) {
-    const HWND control = HandleOf(record);
-    const bool eligible = control != nullptr && CanTakeFocus(record.control_type) && record.IsTabStop() &&
-                          ::IsWindowVisible(control) != FALSE && ::IsWindowEnabled(control) != FALSE;
-    candidates.push_back(FocusCandidate{eligible, record.tab_order});
-  }
-  if (const auto chosen = FirstFocusTarget(candidates)) ::SetFocus(HandleOf(description->records[*chosen]));
-}
 
 Win32Control* FormWindow::ControlOfHandle(HWND control) const {
   WindowDescription* description = FindWindowDescription(WindowNumber());
@@ -125,6 +94,8 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM w, LPARAM l) {
     case WM_SETFOCUS:
       OnSetFocus(w, l);
       return 0;
+    case WM_NCACTIVATE:
+      return OnNcActivate(w, l);
     case WM_SHOWWINDOW:
       RaiseWindowEvent(w != 0 ? window_event::kShown : window_event::kHidden);
       return ::DefWindowProcA(window_, message, w, l);
@@ -204,13 +175,14 @@ void FormWindow::OnActivate(WPARAM w, LPARAM l) {
 
 void FormWindow::OnSetFocus(WPARAM w, LPARAM l) {
   ::DefWindowProcA(window_, WM_SETFOCUS, w, l);
-  RaiseWindowEvent(window_event::kGotFocus);
-  const HWND remembered = std::exchange(remembered_control_, nullptr);
-  if (remembered != nullptr && ::IsChild(window_, remembered) != FALSE) {
-    ::SetFocus(remembered);
-    return;
-  }
   FocusFirstControl();
+}
+
+LRESULT FormWindow::OnNcActivate(WPARAM w, LPARAM l) {
+  // Keeping the title active: an enabled window draws its caption as active
+  // even while another window is.
+  if (properties_.keep_title_active && w == FALSE) w = ::IsWindowEnabled(window_) != FALSE ? TRUE : FALSE;
+  return ::DefWindowProcA(window_, WM_NCACTIVATE, w, l);
 }
 
 LRESULT FormWindow::OnClose() {

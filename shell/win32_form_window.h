@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "control_object.h"
+#include "focus_choice.h"
 #include "property_blocks.h"
 #include "win32_control.h"
 #include "win32_scoped_gdi.h"
@@ -24,8 +25,13 @@ class FormWindow final : public ControlObject, public Win32Control {
   // True when it consumed the message.
   bool TranslateWindowKey(const MSG& message);
 
-  // Gives the focus to the window's first focus candidate, as when the window
-  // itself receives the focus.
+  // Moves the focus by Tab order from the record that holds focused (the
+  // focused window, or a label whose mnemonic was typed).
+  void MoveFocus(HWND focused, FocusDirection direction);
+
+  // When the window itself receives the focus: raises its got-focus event,
+  // then gives the focus back to the remembered control, or else to the
+  // first focus candidate.
   void FocusFirstControl();
 
   // Raises one of the window's own events (control number 0).
@@ -54,10 +60,14 @@ class FormWindow final : public ControlObject, public Win32Control {
   LRESULT OnControlColourMessage(UINT message, WPARAM w, LPARAM l);
   void OnActivate(WPARAM w, LPARAM l);
   void OnSetFocus(WPARAM w, LPARAM l);
+  LRESULT OnNcActivate(WPARAM w, LPARAM l);
   LRESULT OnClose();
   void OnFinalCleanUp();
 
   Win32Control* ControlOfHandle(HWND control) const;
+  // Keyboard handling (win32_window_keys.cpp).
+  bool AnswerKey(std::uint16_t code);
+  bool OfferToControl(const MSG& message, std::uint16_t code);
   void LoadIcons();
 
   HWND window_ = nullptr;
