@@ -4,8 +4,9 @@
 # is visible, working set after start, idle processor time, exe size and the
 # set-text/click/get-text round trip. Prints medians and ratios; figures, not
 # pass/fail. Targets: start-up <= 1.10x floor, working set <= 1.25x, idle 0,
-# exe <= 350 KB.
-#   TALVENOR_BENCH_ROUNDS (default 15), TALVENOR_BENCH_PRESET (default win64),
+# exe <= 350 KB. Then a soak run: many checked presses in one start of
+# Talvenor, its memory at the start and at the end.
+#   TALVENOR_SOAK_PRESSES (default 10000), TALVENOR_BENCH_ROUNDS (default 15), TALVENOR_BENCH_PRESET (default win64),
 #   TALVENOR_BENCH_BUILD (build directory, default out/<preset>)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,7 +15,7 @@ preset=${TALVENOR_BENCH_PRESET:-win64}
 build=${TALVENOR_BENCH_BUILD:-out/$preset}
 
 cmake --preset "$preset" -B "$build" >/dev/null
-cmake --build "$build" -j "$(nproc)" --target talvenor_floor talvenor_start_probe >/dev/null
+cmake --build "$build" -j "$(nproc)" --target talvenor_floor talvenor_start_probe talvenor_soak_probe >/dev/null
 if ! cmake --build "$build" -j "$(nproc)" --target Talvenor >/dev/null 2>&1 || [[ ! -f $build/Talvenor.exe ]]; then
   echo "bench-wine: Talvenor.exe is not built yet; nothing to compare."
   exit 0
@@ -22,6 +23,8 @@ fi
 talvenor=$PWD/$build/Talvenor.exe
 floor=$PWD/$build/tools/floor/talvenor_floor.exe
 probe=$PWD/$build/tests/gui/talvenor_start_probe.exe
+soak_probe=$PWD/$build/tests/gui/talvenor_soak_probe.exe
+soak_presses=${TALVENOR_SOAK_PRESSES:-10000}
 
 source scripts/wine-session.sh
 wine_session_start
@@ -75,4 +78,21 @@ if [[ $click_t == -* ]]; then
 else
   printf '%-34s %12s %12s %8s\n' "click round trip (us)" "$click_t" "$click_f" "$(ratio "$click_t" "$click_f")"
 fi
+
+# Soak: set-text/click/get-text presses cycling entries with known estimates,
+# every output checked. Under Wine the working set is the Unix process's
+# resident set, and PrivateUsage always reads 0.
+timeout 300 wine "$soak_probe" "$soak_presses" "$talvenor" >"$work/soak" 2>"$work/soak.err" || true
+first=$(grep -m1 '^press=' "$work/soak" || true) last=$(grep '^press=' "$work/soak" | tail -1 || true)
+field() { grep -o "$1=[-0-9]*" <<<"$2" | cut -d= -f2 || echo -; }
+echo
+echo "Soak: $(grep -o 'presses=[0-9]*' "$work/soak" | cut -d= -f2 || echo 0) of $soak_presses presses in one start," \
+  "$(grep -o 'failures=[0-9]*' "$work/soak" | cut -d= -f2 || echo '?') wrong outputs," \
+  "$(grep -o 'seconds=[0-9.]*' "$work/soak" | cut -d= -f2 || echo '?') s"
+printf '%-34s %12s %12s %8s\n' "figure" "start" "end" "ratio"
+printf '%-34s %12s %12s %8s\n' "working set (KB)" "$(field working_set_kb "$first")" "$(field working_set_kb "$last")" \
+  "$(ratio "$(field working_set_kb "$last")" "$(field working_set_kb "$first")")"
+printf '%-34s %12s %12s %8s\n' "Unix resident set (KB)" "$(field unix_rss_kb "$first")" "$(field unix_rss_kb "$last")" \
+  "$(ratio "$(field unix_rss_kb "$last")" "$(field unix_rss_kb "$first")")"
+[[ -s $work/soak.err ]] && echo "soak: $(head -c 400 "$work/soak.err")" >&2
 wine_session_stop

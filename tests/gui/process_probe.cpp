@@ -104,7 +104,11 @@ std::optional<UINT> ErrorModeOf(HANDLE process) {
   return static_cast<UINT>(mode);
 }
 
-std::optional<unsigned long long> UnixProcessorTicks(const std::string& exe) {
+namespace {
+
+// The /proc directory (as a Z: path) of the one Unix process that runs `exe`
+// in this Wine prefix; nothing when there is not exactly one.
+std::optional<std::string> UnixProcessDirectory(const std::string& exe) {
   const std::string exe_name = Lower(exe.substr(exe.find_last_of("\\/") + 1));
   char prefix[MAX_PATH] = "";
   GetEnvironmentVariableA("WINEPREFIX", prefix, sizeof prefix);
@@ -126,8 +130,28 @@ std::optional<unsigned long long> UnixProcessorTicks(const std::string& exe) {
   } while (FindNextFileA(search, &found));
   FindClose(search);
   if (matches.size() != 1) return std::nullopt;
+  return matches[0];
+}
+
+}  // namespace
+
+std::optional<unsigned long long> UnixResidentKb(const std::string& exe) {
+  const std::optional<std::string> dir = UnixProcessDirectory(exe);
+  if (!dir) return std::nullopt;
+  const std::string status = ReadWholeFile(*dir + "\\status");
+  const std::size_t line = status.find("VmRSS:");
+  if (line == std::string::npos) return std::nullopt;
+  char* end = nullptr;
+  const unsigned long long kb = std::strtoull(status.c_str() + line + 6, &end, 10);
+  if (end == status.c_str() + line + 6) return std::nullopt;
+  return kb;
+}
+
+std::optional<unsigned long long> UnixProcessorTicks(const std::string& exe) {
+  const std::optional<std::string> dir = UnixProcessDirectory(exe);
+  if (!dir) return std::nullopt;
   // Fields 14 and 15 (utime, stime) follow the command name, which ends at the last ')'.
-  const std::string stat = ReadWholeFile(matches[0] + "\\stat");
+  const std::string stat = ReadWholeFile(*dir + "\\stat");
   const std::size_t close = stat.rfind(')');
   if (close == std::string::npos) return std::nullopt;
   const char* p = stat.c_str() + close + 1;

@@ -22,4 +22,7 @@ std::optional<UINT> ErrorModeOf(HANDLE process);
 // that runs `exe` in this Wine prefix; nothing when there is not exactly one.
 std::optional<unsigned long long> UnixProcessorTicks(const std::string& exe);
 
+// Under Wine: the resident set (VmRSS) in KB of that same Unix process.
+std::optional<unsigned long long> UnixResidentKb(const std::string& exe);
+
 }  // namespace gui
