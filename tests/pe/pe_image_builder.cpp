@@ -146,24 +146,24 @@ std::vector<std::uint8_t> BuildImportSection(const std::vector<std::string>& dll
 
 }  // namespace
 
-std::vector<std::uint8_t> BuildImage(const FixtureImage& spec, Layout* layout) {
+std::vector<std::uint8_t> BuildImage(const FixtureImage& fixture, Layout* layout) {
   Layout l;
   l.pe_offset = 0x40;
   const std::size_t coff = l.pe_offset + 4;
   l.optional_offset = coff + 20;
-  const std::size_t optional_size = spec.pe32_plus ? 240 : 224;
+  const std::size_t optional_size = fixture.pe32_plus ? 240 : 224;
   l.section_table = l.optional_offset + optional_size;
   const std::size_t headers = AlignUp(l.section_table + 2 * 40, kFileAlign);
 
   l.rsrc_rva = kResourceRva;
-  std::vector<std::uint8_t> rsrc = spec.raw_resource_section;
+  std::vector<std::uint8_t> rsrc = fixture.raw_resource_section;
   if (rsrc.empty()) {
-    rsrc = BuildResourceSection(spec.resources, l.rsrc_rva, l.first_data_entry, l.first_name);
+    rsrc = BuildResourceSection(fixture.resources, l.rsrc_rva, l.first_data_entry, l.first_name);
   } else {
     rsrc.resize(AlignUp(rsrc.size(), kFileAlign));
   }
   const std::uint32_t idata_rva = l.rsrc_rva + static_cast<std::uint32_t>(AlignUp(rsrc.size() + 1, kSectionAlign));
-  std::vector<std::uint8_t> idata = BuildImportSection(spec.imports, idata_rva);
+  std::vector<std::uint8_t> idata = BuildImportSection(fixture.imports, idata_rva);
   l.rsrc_offset = headers;
   l.idata_offset = headers + rsrc.size();
   l.first_data_entry += l.rsrc_offset;
@@ -174,19 +174,19 @@ std::vector<std::uint8_t> BuildImage(const FixtureImage& spec, Layout* layout) {
   out[1] = 'Z';
   Put32(out, 0x3C, static_cast<std::uint32_t>(l.pe_offset));
   Put32(out, l.pe_offset, 0x00004550);
-  Put16(out, coff, spec.pe32_plus ? 0x8664 : 0x14C);
+  Put16(out, coff, fixture.pe32_plus ? 0x8664 : 0x14C);
   Put16(out, coff + 2, 2);  // sections
   Put16(out, coff + 16, static_cast<std::uint32_t>(optional_size));
   Put16(out, coff + 18, 0x0022);  // executable, large-address aware
-  Put16(out, l.optional_offset, spec.pe32_plus ? 0x20B : 0x10B);
-  const std::size_t directories = l.optional_offset + (spec.pe32_plus ? 112 : 96);
+  Put16(out, l.optional_offset, fixture.pe32_plus ? 0x20B : 0x10B);
+  const std::size_t directories = l.optional_offset + (fixture.pe32_plus ? 112 : 96);
   Put32(out, directories - 4, 16);  // NumberOfRvaAndSizes
   l.import_directory = directories + 8;
-  if (!spec.imports.empty()) {
+  if (!fixture.imports.empty()) {
     Put32(out, directories + 8, idata_rva);
-    Put32(out, directories + 12, static_cast<std::uint32_t>(20 * (spec.imports.size() + 1)));
+    Put32(out, directories + 12, static_cast<std::uint32_t>(20 * (fixture.imports.size() + 1)));
   }
-  if (!spec.resources.empty() || !spec.raw_resource_section.empty()) {
+  if (!fixture.resources.empty() || !fixture.raw_resource_section.empty()) {
     Put32(out, directories + 16, l.rsrc_rva);
     Put32(out, directories + 20, static_cast<std::uint32_t>(rsrc.size()));
   }

@@ -43,7 +43,7 @@ struct Layout {
   std::size_t import_directory = 0;  // file offset of the import data directory entry
 };
 
-std::vector<std::uint8_t> BuildImage(const FixtureImage& spec, Layout* layout = nullptr);
+std::vector<std::uint8_t> BuildImage(const FixtureImage& fixture, Layout* layout = nullptr);
 
 pe::ResourceId Number(std::uint16_t n);
 pe::ResourceId Name(const std::string& ascii);
