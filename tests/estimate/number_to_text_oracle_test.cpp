@@ -5,9 +5,11 @@
 
 #include <array>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -93,15 +95,14 @@ std::vector<double> Samples() {
   return samples;
 }
 
-TEST(NumberTextAgainstExactReference, FirstRoundingAndTextAgree) {
+// Checks each sample's 17 digits and text against the reference and reports
+// the first few that differ; gives how many did.
+int CountDisagreements(const std::vector<double>& samples) {
   int failures = 0;
-  int either_way = 0;
-  const std::vector<double> samples = Samples();
   for (const double x : samples) {
     const ExactRounding exact = RoundExactlyTo17Digits(ExpandExactly(x));
     const DecimalDigits rounded17 = RoundTo17Digits(x);
     const bool allowed = rounded17 == exact.half_up || (exact.either_way && rounded17 == exact.other_way);
-    either_way += exact.either_way ? 1 : 0;
 
     std::array<char, kMaxNumberTextLength> buffer{};
     const std::string text(buffer.data(), WriteNumberText(x, buffer));
@@ -112,9 +113,48 @@ TEST(NumberTextAgainstExactReference, FirstRoundingAndTextAgree) {
                     << exact.half_up.exponent << " text " << text << " reference " << expected;
     }
   }
-  EXPECT_EQ(failures, 0) << "of " << samples.size() << " samples";
+  return failures;
+}
+
+TEST(NumberTextAgainstExactReference, FirstRoundingAndTextAgree) {
+  const std::vector<double> samples = Samples();
+  int either_way = 0;
+  for (const double x : samples) either_way += RoundExactlyTo17Digits(ExpandExactly(x)).either_way ? 1 : 0;
+  EXPECT_EQ(CountDisagreements(samples), 0) << "of " << samples.size() << " samples";
   RecordProperty("samples", static_cast<int>(samples.size()));
   RecordProperty("near_halfway", either_way);
+}
+
+// Where the decimal exponent is guessed from the binary one and where 17
+// digits carry into an 18th: both ends of every binade, and the doubles on
+// both sides of every power of ten and of every 99999999999999995 * 10^k,
+// from the smallest subnormal to the largest double.
+std::vector<double> Boundaries() {
+  std::vector<double> samples;
+  const double largest = std::numeric_limits<double>::max();
+  for (int e = -1074; e <= 1023; ++e) {
+    const double power = std::ldexp(1.0, e);
+    samples.push_back(power);
+    samples.push_back(std::nextafter(power, 0.0));  // the top of the binade below
+  }
+  for (int k = -323; k <= 308; ++k) {
+    for (const char* digits : {"1", "9.9999999999999995"}) {
+      std::array<char, 32> text{};
+      std::snprintf(text.data(), text.size(), "%se%d", digits, k);
+      const double nearest = std::strtod(text.data(), nullptr);
+      for (const double x : {std::nextafter(nearest, 0.0), nearest, std::nextafter(nearest, largest)}) {
+        samples.push_back(x);
+      }
+    }
+  }
+  samples.push_back(largest);
+  std::erase_if(samples, [](double x) { return x == 0 || std::isinf(x); });
+  return samples;
+}
+
+TEST(NumberTextAgainstExactReference, EveryBinadeAndPowerOfTenBoundary) {
+  const std::vector<double> samples = Boundaries();
+  EXPECT_EQ(CountDisagreements(samples), 0) << "of " << samples.size() << " samples";
 }
 
 }  // namespace
