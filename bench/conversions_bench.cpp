@@ -12,9 +12,9 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
-#include <cstdlib>
 #include <string>
 
+#include "../tests/support/counting_heap.h"
 #include "shell_state.h"
 #include "text_to_number.h"
 
@@ -34,33 +34,12 @@ const std::string kInputs[] = {
 };
 const char* const kLabels[] = {"40", "42.5", "176.05", "20-digit mantissa", "1e400", "300-byte text"};
 
-long heap_blocks = 0;
-
-// Counts the blocks TextToNumber takes while it runs, then puts the heap back.
-class HeapCounter {
- public:
-  HeapCounter() : saved_(Shell().heap) {
-    heap_blocks = 0;
-    Shell().heap.allocate = [](void*, std::size_t size) -> void* {
-      ++heap_blocks;
-      return std::malloc(size);
-    };
-    Shell().heap.release = [](void*, void* block) { std::free(block); };
-  }
-  ~HeapCounter() { Shell().heap = saved_; }
-  HeapCounter(const HeapCounter&) = delete;
-  HeapCounter& operator=(const HeapCounter&) = delete;
-
- private:
-  Heap saved_;
-};
-
 void TextToNumberVsFromChars(benchmark::State& state) {
   const std::string& input = kInputs[state.range(0)];
   const char* text = input.c_str();
   const char* text_end = text + input.size();
   constexpr int kBatch = 256;
-  const HeapCounter counter;
+  const CountingHeap heap;
   double ours = 1e9;
   double reference = 1e9;
   long calls = 0;
@@ -84,7 +63,7 @@ void TextToNumberVsFromChars(benchmark::State& state) {
   state.counters["ns_per_call"] = ours / kBatch * 1e9;
   state.counters["from_chars_ns"] = reference / kBatch * 1e9;
   state.counters["ratio"] = ours / reference;
-  state.counters["heap_per_call"] = static_cast<double>(heap_blocks) / static_cast<double>(calls);
+  state.counters["heap_per_call"] = static_cast<double>(CountingHeap::Taken()) / static_cast<double>(calls);
 }
 BENCHMARK(TextToNumberVsFromChars)->DenseRange(0, 5)->UseManualTime();
 

@@ -15,9 +15,9 @@
 #include <array>
 #include <charconv>
 #include <chrono>
-#include <cstdlib>
 #include <limits>
 
+#include "../tests/support/counting_heap.h"
 #include "number_layout.h"
 #include "number_to_text.h"
 #include "shell_state.h"
@@ -34,28 +34,6 @@ const char* const kLabels[] = {"175", "176.04999999999998", "1/3", "1e21", "5e-3
 
 constexpr int kBatch = 256;
 
-long heap_blocks = 0;
-
-// Counts the blocks taken from the shell's heap while it lives, then puts the
-// heap back.
-class HeapCounter {
- public:
-  HeapCounter() : saved_(Shell().heap) {
-    heap_blocks = 0;
-    Shell().heap.allocate = [](void*, std::size_t size) -> void* {
-      ++heap_blocks;
-      return std::malloc(size);
-    };
-    Shell().heap.release = [](void*, void* block) { std::free(block); };
-  }
-  ~HeapCounter() { Shell().heap = saved_; }
-  HeapCounter(const HeapCounter&) = delete;
-  HeapCounter& operator=(const HeapCounter&) = delete;
-
- private:
-  Heap saved_;
-};
-
 void ConvertWithNumberToText(double x) {
   char* text = NumberToText(x);
   benchmark::DoNotOptimize(text);
@@ -71,7 +49,7 @@ void ConvertIntoBuffer(double x) {
 template <void (*Convert)(double)>
 void VersusToChars(benchmark::State& state) {
   const double x = kInputs[state.range(0)];
-  const HeapCounter counter;
+  const CountingHeap heap;
   double ours = 1e9;
   double reference = 1e9;
   long calls = 0;
@@ -102,7 +80,7 @@ void VersusToChars(benchmark::State& state) {
   state.counters["ns_per_call"] = ours / kBatch * 1e9;
   state.counters["to_chars_ns"] = reference / kBatch * 1e9;
   state.counters["ratio"] = ours / reference;
-  state.counters["heap_per_call"] = static_cast<double>(heap_blocks) / static_cast<double>(calls);
+  state.counters["heap_per_call"] = static_cast<double>(CountingHeap::Taken()) / static_cast<double>(calls);
 }
 
 void NumberToTextVsToChars(benchmark::State& state) { VersusToChars<ConvertWithNumberToText>(state); }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "../support/counting_heap.h"
 #include "edit_box_object.h"
 #include "handler_binding.h"
 #include "main_window_description.h"
@@ -36,26 +37,6 @@ class MemoryEditBox : public EditBoxObject {
   void SendOwnChangeNotice() override { OnNotification(edit_notice::kChange); }
 };
 
-// Counts the blocks the shell's heap hands out and takes back.
-struct HeapCounter {
-  static inline std::int64_t live = 0;
-  static inline std::int64_t allocations = 0;
-  static Heap Counting() {
-    Heap heap = ProcessHeap();
-    static const Heap real = ProcessHeap();
-    heap.allocate = [](void* h, std::size_t size) {
-      ++live;
-      ++allocations;
-      return real.allocate(h, size);
-    };
-    heap.release = [](void* h, void* block) {
-      --live;
-      real.release(h, block);
-    };
-    return heap;
-  }
-};
-
 class OnEstimateClickTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -66,14 +47,12 @@ class OnEstimateClickTest : public ::testing::Test {
     ASSERT_TRUE(BindEventHandlers(shell.windows, ProgramHandlers()));
     shell.constants_begin = program_constants::Area().data();
     shell.constants_size = program_constants::kSize;
-    shell.heap = HeapCounter::Counting();
     FillObjectSlot(kMainWindowNumber, main_window_unit::kEditBox1, &entry_);
     FillObjectSlot(kMainWindowNumber, main_window_unit::kEditBox2, &output_);
   }
   void TearDown() override {
     ShellState& shell = Shell();
     shell.windows.clear();
-    shell.heap = ProcessHeap();
     shell.constants_begin = nullptr;
     shell.constants_size = 0;
   }
@@ -81,12 +60,13 @@ class OnEstimateClickTest : public ::testing::Test {
   // Types text into the entry box, clicks, and gives what the output box shows.
   std::string Press(const std::string& entry_text) {
     entry_.text = entry_text;
-    const std::int64_t live_before = HeapCounter::live;
+    const std::int64_t live_before = CountingHeap::Live();
     OnEstimateClick();
-    EXPECT_EQ(HeapCounter::live, live_before) << "every text value is released, entry=" << entry_text;
+    EXPECT_EQ(CountingHeap::Live(), live_before) << "every text value is released, entry=" << entry_text;
     return output_.text;
   }
 
+  CountingHeap heap_;
   MemoryEditBox entry_{kMainWindowNumber, main_window_unit::kEditBox1};
   MemoryEditBox output_{kMainWindowNumber, main_window_unit::kEditBox2};
 };
