@@ -25,7 +25,7 @@ using StepResult = std::array<std::uint32_t, kLimbs + 1>;
 constexpr Expansion Normalize(const StepResult& value, int exponent) {
   const int shift = 32 - std::countl_zero(value[0]);  // 1 to 32
   Expansion normalized;
-  for (std::size_t i = 0; i < kLimbs; ++i) {
+  for (std::size_t i = 0; i < normalized.limbs.size(); ++i) {
     const std::uint64_t pair = (std::uint64_t{value[i]} << 32) | value[i + 1];
     normalized.limbs[i] = static_cast<std::uint32_t>(pair >> shift);
   }
@@ -36,7 +36,7 @@ constexpr Expansion Normalize(const StepResult& value, int exponent) {
 constexpr Expansion TimesTen(const Expansion& e) {
   StepResult product{};
   std::uint64_t carry = 0;
-  for (std::size_t i = kLimbs; i-- > 0;) {
+  for (std::size_t i = e.limbs.size(); i-- > 0;) {
     const std::uint64_t column = std::uint64_t{e.limbs[i]} * 10 + carry;
     product[i + 1] = static_cast<std::uint32_t>(column);
     carry = column >> 32;
@@ -49,8 +49,8 @@ constexpr Expansion TimesTen(const Expansion& e) {
 constexpr Expansion DividedByTen(const Expansion& e) {
   StepResult quotient{};
   std::uint64_t remainder = 0;
-  for (std::size_t i = 0; i <= kLimbs; ++i) {
-    const std::uint64_t dividend = (remainder << 32) | (i < kLimbs ? e.limbs[i] : 0);
+  for (std::size_t i = 0; i < quotient.size(); ++i) {
+    const std::uint64_t dividend = (remainder << 32) | (i < e.limbs.size() ? e.limbs[i] : 0);
     quotient[i] = static_cast<std::uint32_t>(dividend / 10);
     remainder = dividend % 10;
   }
@@ -66,8 +66,8 @@ struct BuiltTable {
   std::array<int, kTableSize> binary_exponents{};
 
   constexpr void Store(int q, const Expansion& e) {
-    significands[IndexOf(q)] = PowerOfTenSignificand{
-        (std::uint64_t{e.limbs[0]} << 32) | e.limbs[1], (std::uint64_t{e.limbs[2]} << 32) | e.limbs[3]};
+    significands[IndexOf(q)] = PowerOfTenSignificand{(std::uint64_t{e.limbs[0]} << 32) | e.limbs[1],
+                                                     (std::uint64_t{e.limbs[2]} << 32) | e.limbs[3]};
     binary_exponents[IndexOf(q)] = e.exponent + (kLimbs - 4) * 32;
   }
 };
