@@ -15,7 +15,6 @@
 #include <string>
 
 #include "../tests/support/counting_heap.h"
-#include "shell_state.h"
 #include "text_to_number.h"
 
 namespace {

@@ -20,7 +20,6 @@
 #include "../tests/support/counting_heap.h"
 #include "number_layout.h"
 #include "number_to_text.h"
-#include "shell_state.h"
 #include "text_memory.h"
 
 namespace {
