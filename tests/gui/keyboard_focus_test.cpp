@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "estimate_steps.h"
+#include "focus_walk.h"
 #include "launched_window.h"
 #include "poll.h"
 #include "user_input.h"
@@ -23,13 +24,6 @@ std::string ParamName(const ::testing::TestParamInfo<int>& row) { return "Contro
 // The three controls that take the focus, by how many Tabs reach them from
 // the start: 按钮1, 编辑框2, 编辑框1.
 const int kTabCycle[] = {kButtonId, kOutputBoxId, kEntryBoxId};
-
-std::size_t CycleIndex(int id) {
-  for (std::size_t i = 0; i < 3; ++i) {
-    if (kTabCycle[i] == id) return i;
-  }
-  return 0;
-}
 
 const char* NameOf(int id) {
   switch (id) {
@@ -58,21 +52,11 @@ class KeyboardFocus : public ::testing::Test {
     ASSERT_NO_FATAL_FAILURE(Launch(&launched_));
     ASSERT_TRUE(BringToFront(main().window));
     ASSERT_TRUE(WaitUntil([&] { return FocusIs(main().window, main().button()); }))
-        << "focus on " << NameOf(FocusedId());
+        << "focus on " << focus_.FocusedName();
   }
   const MainWindow& main() const { return launched_.main; }
-  int FocusedId() const { return ControlId(FocusState(main().window).hwndFocus); }
-  bool FocusReaches(int id) const {
-    return WaitUntil([&] { return FocusIs(main().window, main().Control(id)); });
-  }
-  // Tabs from the start until the control with id has the focus.
-  bool FocusByTab(int id) {
-    for (std::size_t step = 0; step < CycleIndex(id); ++step) {
-      if (!PressChord({VK_TAB}) || !FocusReaches(kTabCycle[step + 1])) return false;
-    }
-    return true;
-  }
   LaunchedWindow launched_;
+  FocusWalk focus_{launched_.main, kTabCycle, NameOf};
 };
 
 TEST_F(KeyboardFocus, StartsOnTheButtonWithNoCaretInEitherBox) {
@@ -88,21 +72,10 @@ TEST_F(KeyboardFocus, SpaceAfterStartPressesTheButton) {
   EXPECT_EQ(WaitForOutput(main(), "175 CM"), "175 CM");
 }
 
-struct CycleRow {
-  const char* what;
-  bool shift;
-  std::vector<int> visits;  // after each press, from 按钮1
-};
-
 class TabCycle : public KeyboardFocus, public ::testing::WithParamInterface<CycleRow> {};
 
 TEST_P(TabCycle, VisitsTheThreeControlsAndNoLabel) {
-  const CycleRow& row = GetParam();
-  for (std::size_t step = 0; step < row.visits.size(); ++step) {
-    ASSERT_TRUE(row.shift ? PressChord({VK_SHIFT, VK_TAB}) : PressChord({VK_TAB})) << row.what;
-    ASSERT_TRUE(FocusReaches(row.visits[step])) << row.what << " press " << step + 1 << ": expected "
-                                                << NameOf(row.visits[step]) << ", focus on " << NameOf(FocusedId());
-  }
+  EXPECT_TRUE(focus_.Walk(GetParam().shift, GetParam().visits)) << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -112,9 +85,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(KeyboardFocus, TabAfterAClickIntoTheEntryBoxGoesToTheButton) {
   ASSERT_TRUE(ClickAt(TextLineCentre(main().entry_box())));
-  ASSERT_TRUE(FocusReaches(kEntryBoxId)) << "focus on " << NameOf(FocusedId());
+  ASSERT_TRUE(focus_.Reaches(kEntryBoxId)) << "focus on " << focus_.FocusedName();
   ASSERT_TRUE(PressChord({VK_TAB}));
-  EXPECT_TRUE(FocusReaches(kButtonId)) << "focus on " << NameOf(FocusedId());
+  EXPECT_TRUE(focus_.Reaches(kButtonId)) << "focus on " << focus_.FocusedName();
 }
 
 // A plain top-level window of the driver's own, to switch to and away from.
@@ -158,14 +131,14 @@ class SwitchingAway : public KeyboardFocus, public ::testing::WithParamInterface
 
 TEST_P(SwitchingAway, AndBackRestoresTheFocusedControl) {
   const int id = GetParam();
-  ASSERT_TRUE(FocusByTab(id)) << NameOf(id);
+  ASSERT_TRUE(focus_.TabTo(id)) << NameOf(id);
   OtherWindow other;
   ASSERT_NE(other.handle(), nullptr);
   ASSERT_TRUE(other.Activate());
   ASSERT_TRUE(WaitUntil([&] { return FocusState(main().window).hwndActive != main().window; }))
       << "the window stays active";
   ASSERT_TRUE(BringToFront(main().window));
-  EXPECT_TRUE(FocusReaches(id)) << "expected " << NameOf(id) << ", focus on " << NameOf(FocusedId());
+  EXPECT_TRUE(focus_.Reaches(id)) << "expected " << NameOf(id) << ", focus on " << focus_.FocusedName();
 }
 
 INSTANTIATE_TEST_SUITE_P(EachControl, SwitchingAway, ::testing::ValuesIn(kTabCycle), ParamName);
@@ -175,13 +148,13 @@ class EnterKey : public KeyboardFocus, public ::testing::WithParamInterface<int>
 TEST_P(EnterKey, ClicksNothing) {
   const int id = GetParam();
   ASSERT_TRUE(SetWindowTextRemote(main().entry_box(), "40"));
-  ASSERT_TRUE(FocusByTab(id)) << NameOf(id);
+  ASSERT_TRUE(focus_.TabTo(id)) << NameOf(id);
   ASSERT_TRUE(PressChord({VK_RETURN}));
   // Keys are handled in order: once the Tab after Enter has moved the focus,
   // Enter has been handled too.
   ASSERT_TRUE(PressChord({VK_TAB}));
-  const int next = kTabCycle[(CycleIndex(id) + 1) % 3];
-  ASSERT_TRUE(FocusReaches(next)) << "after Enter on " << NameOf(id) << ", focus on " << NameOf(FocusedId());
+  const int next = focus_.After(id);
+  ASSERT_TRUE(focus_.Reaches(next)) << "after Enter on " << NameOf(id) << ", focus on " << focus_.FocusedName();
   EXPECT_EQ(ReadOutput(main()), "") << "Enter on " << NameOf(id);
   EXPECT_EQ(WindowText(main().entry_box()), "40") << "Enter on " << NameOf(id);
 }
@@ -192,7 +165,7 @@ class EscKey : public KeyboardFocus, public ::testing::WithParamInterface<int> {
 
 TEST_P(EscKey, EndsTheProgramWithExitCodeZero) {
   const int id = GetParam();
-  ASSERT_TRUE(FocusByTab(id)) << NameOf(id);
+  ASSERT_TRUE(focus_.TabTo(id)) << NameOf(id);
   ASSERT_TRUE(PressChord({VK_ESCAPE}));
   const std::optional<DWORD> code = launched_.process->WaitForExit();
   ASSERT_TRUE(code.has_value()) << "Esc on " << NameOf(id) << ": the program still runs";
@@ -202,7 +175,7 @@ TEST_P(EscKey, EndsTheProgramWithExitCodeZero) {
 INSTANTIATE_TEST_SUITE_P(EachControl, EscKey, ::testing::ValuesIn(kTabCycle), ParamName);
 
 TEST_F(KeyboardFocus, CtrlTabIsNoTab) {
-  ASSERT_TRUE(FocusByTab(kEntryBoxId));
+  ASSERT_TRUE(focus_.TabTo(kEntryBoxId));
   ASSERT_TRUE(PressChord({VK_CONTROL, VK_TAB}));
   // The digit reaches the entry box only if Ctrl+Tab left the focus there.
   ASSERT_TRUE(TypeAscii("5"));
@@ -210,19 +183,19 @@ TEST_F(KeyboardFocus, CtrlTabIsNoTab) {
     const std::string text = WindowText(main().entry_box());
     return !text.empty() && text.back() == '5';
   })) << "entry box holds \""
-      << WindowText(main().entry_box()) << "\", focus on " << NameOf(FocusedId());
-  EXPECT_EQ(FocusedId(), kEntryBoxId);
+      << WindowText(main().entry_box()) << "\", focus on " << focus_.FocusedName();
+  EXPECT_EQ(focus_.FocusedId(), kEntryBoxId);
 }
 
 TEST_F(KeyboardFocus, AltSpaceOpensTheSystemMenuFromABox) {
-  ASSERT_TRUE(FocusByTab(kOutputBoxId));
+  ASSERT_TRUE(focus_.TabTo(kOutputBoxId));
   ASSERT_TRUE(PressChord({VK_MENU, VK_SPACE}));
   EXPECT_TRUE(WaitUntil([&] { return (FocusState(main().window).flags & GUI_INMENUMODE) != 0; }));
   ASSERT_TRUE(PressChord({VK_ESCAPE}));  // closes the menu
 }
 
 TEST_F(KeyboardFocus, AltF4ClosesFromABox) {
-  ASSERT_TRUE(FocusByTab(kEntryBoxId));
+  ASSERT_TRUE(focus_.TabTo(kEntryBoxId));
   ASSERT_TRUE(PressChord({VK_MENU, VK_F4}));
   const std::optional<DWORD> code = launched_.process->WaitForExit();
   ASSERT_TRUE(code.has_value()) << "the program still runs";

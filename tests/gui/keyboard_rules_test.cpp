@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "estimate_steps.h"
+#include "focus_walk.h"
 #include "keyboard_fixture_window.h"
 #include "launched_window.h"
 #include "poll.h"
@@ -23,7 +24,6 @@ namespace fixture = keyboard_fixture;
 // The focus order from the first focus on.
 const int kFocusOrder[] = {fixture::kFirstBoxId, fixture::kOtherButtonId, fixture::kGoButtonId,  fixture::kNameBoxId,
                            fixture::kLogBoxId,   fixture::kMemoBoxId,     fixture::kNextButtonId};
-constexpr std::size_t kCandidates = sizeof kFocusOrder / sizeof kFocusOrder[0];
 
 const char* NameOf(int id) {
   switch (id) {
@@ -52,61 +52,31 @@ const char* NameOf(int id) {
   }
 }
 
-std::size_t OrderIndex(int id) {
-  for (std::size_t i = 0; i < kCandidates; ++i) {
-    if (kFocusOrder[i] == id) return i;
-  }
-  return 0;
-}
-
 class KeyboardRules : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(Launch(&launched_));
     ASSERT_TRUE(BringToFront(window().window));
-    ASSERT_TRUE(FocusReaches(fixture::kFirstBoxId)) << "focus on " << NameOf(FocusedId());
+    ASSERT_TRUE(focus_.Reaches(fixture::kFirstBoxId)) << "focus on " << focus_.FocusedName();
   }
   const MainWindow& window() const { return launched_.main; }
   HWND Control(int id) const { return window().Control(id); }
-  int FocusedId() const { return ControlId(FocusState(window().window).hwndFocus); }
-  bool FocusReaches(int id) const {
-    return WaitUntil([&] { return FocusIs(window().window, Control(id)); });
-  }
-  // Tabs from the first focus until the control with id has the focus.
-  bool FocusByTab(int id) const {
-    for (std::size_t step = 0; step < OrderIndex(id); ++step) {
-      if (!PressChord({VK_TAB}) || !FocusReaches(kFocusOrder[step + 1])) return false;
-    }
-    return true;
-  }
   // Keys are handled in order: once a Tab pressed now has moved the focus on
   // from `from`, every key pressed before it has been handled.
-  bool KeysBeforeHandled(int from) const {
-    return PressChord({VK_TAB}) && FocusReaches(kFocusOrder[(OrderIndex(from) + 1) % kCandidates]);
-  }
+  bool KeysBeforeHandled(int from) const { return PressChord({VK_TAB}) && focus_.Reaches(focus_.After(from)); }
   std::string Log() const { return WindowText(Control(fixture::kLogBoxId)); }
   LaunchedWindow launched_;
+  FocusWalk focus_{launched_.main, kFocusOrder, NameOf};
 };
 
 TEST_F(KeyboardRules, FirstFocusIsTheSmallestTabOrderLatestRecord) {
-  EXPECT_EQ(FocusedId(), fixture::kFirstBoxId) << "focus on " << NameOf(FocusedId());
+  EXPECT_EQ(focus_.FocusedId(), fixture::kFirstBoxId) << "focus on " << focus_.FocusedName();
 }
-
-struct CycleRow {
-  const char* what;
-  bool shift;
-  std::vector<int> visits;
-};
 
 class FocusOrder : public KeyboardRules, public ::testing::WithParamInterface<CycleRow> {};
 
 TEST_P(FocusOrder, FollowsTabOrderAndSkipsLabelsAndDisabledButton) {
-  const CycleRow& row = GetParam();
-  for (std::size_t step = 0; step < row.visits.size(); ++step) {
-    ASSERT_TRUE(row.shift ? PressChord({VK_SHIFT, VK_TAB}) : PressChord({VK_TAB})) << row.what;
-    ASSERT_TRUE(FocusReaches(row.visits[step])) << row.what << " press " << step + 1 << ": expected "
-                                                << NameOf(row.visits[step]) << ", focus on " << NameOf(FocusedId());
-  }
+  EXPECT_TRUE(focus_.Walk(GetParam().shift, GetParam().visits)) << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -129,9 +99,9 @@ class EnterKey : public KeyboardRules, public ::testing::WithParamInterface<Ente
 
 TEST_P(EnterKey, ClicksOneDefaultButtonOnce) {
   const EnterRow& row = GetParam();
-  ASSERT_TRUE(FocusByTab(row.focus)) << NameOf(row.focus);
+  ASSERT_TRUE(focus_.TabTo(row.focus)) << NameOf(row.focus);
   ASSERT_TRUE(PressChord({VK_RETURN}));
-  ASSERT_TRUE(KeysBeforeHandled(row.focus)) << "focus on " << NameOf(FocusedId());
+  ASSERT_TRUE(KeysBeforeHandled(row.focus)) << "focus on " << focus_.FocusedName();
   EXPECT_EQ(Log(), row.clicked) << "Enter on " << NameOf(row.focus);
 }
 
@@ -148,12 +118,12 @@ INSTANTIATE_TEST_SUITE_P(FromControls, EnterKey,
 
 TEST_F(KeyboardRules, CtrlEnterClicksNothing) {
   ASSERT_TRUE(PressChord({VK_CONTROL, VK_RETURN}));
-  ASSERT_TRUE(KeysBeforeHandled(fixture::kFirstBoxId)) << "focus on " << NameOf(FocusedId());
+  ASSERT_TRUE(KeysBeforeHandled(fixture::kFirstBoxId)) << "focus on " << focus_.FocusedName();
   EXPECT_EQ(Log(), "");
 }
 
 TEST_F(KeyboardRules, MultiLineBoxKeepsEnter) {
-  ASSERT_TRUE(FocusByTab(fixture::kMemoBoxId)) << "focus on " << NameOf(FocusedId());
+  ASSERT_TRUE(focus_.TabTo(fixture::kMemoBoxId)) << "focus on " << focus_.FocusedName();
   ASSERT_TRUE(PressChord({VK_RETURN}));
   ASSERT_TRUE(TypeAscii("x"));
   EXPECT_TRUE(WaitUntil([&] { return WindowText(Control(fixture::kMemoBoxId)) == "\r\nx"; }))
@@ -172,8 +142,8 @@ class LabelMnemonic : public KeyboardRules, public ::testing::WithParamInterface
 TEST_P(LabelMnemonic, MovesTheFocusToTheControlAfterTheLabel) {
   const MnemonicRow& row = GetParam();
   ASSERT_TRUE(PressChord({VK_MENU, row.letter})) << row.what;
-  ASSERT_TRUE(FocusReaches(row.focus)) << row.what << ": expected " << NameOf(row.focus) << ", focus on "
-                                       << NameOf(FocusedId());
+  ASSERT_TRUE(focus_.Reaches(row.focus)) << row.what << ": expected " << NameOf(row.focus) << ", focus on "
+                                         << focus_.FocusedName();
   // Typing lands in the box: releasing Alt did not open the system menu.
   ASSERT_TRUE(TypeAscii("a"));
   EXPECT_TRUE(WaitUntil([&] { return WindowText(Control(row.focus)) == "a"; }))
@@ -193,7 +163,7 @@ TEST_F(KeyboardRules, ButtonMnemonicClicksTheButton) {
 
 TEST_F(KeyboardRules, DisabledButtonMnemonicDoesNothing) {
   ASSERT_TRUE(PressChord({VK_MENU, 'D'}));
-  ASSERT_TRUE(KeysBeforeHandled(fixture::kFirstBoxId)) << "focus on " << NameOf(FocusedId());
+  ASSERT_TRUE(KeysBeforeHandled(fixture::kFirstBoxId)) << "focus on " << focus_.FocusedName();
   EXPECT_EQ(Log(), "");
 }
 
