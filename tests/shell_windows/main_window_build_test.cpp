@@ -8,13 +8,13 @@
 #include <cstring>
 #include <vector>
 
+#include "built_control.h"
 #include "description_writer.h"
 #include "main_window_description.h"
 #include "program_setup.h"
 #include "property_access.h"
 #include "shell_state.h"
 #include "text_memory.h"
-#include "win32_control.h"
 #include "win32_form_window.h"
 
 namespace {
@@ -57,19 +57,11 @@ class BuiltMainWindow : public ::testing::Test {
     ASSERT_TRUE(BuildWindow(Shell().windows[0], false, nullptr));
   }
   void TearDown() override {
-    if (HWND window = Handle(main_window_unit::kWindow)) ::DestroyWindow(window);
+    if (HWND window = BuiltControl(main_window_unit::kWindow)) ::DestroyWindow(window);
     EXPECT_EQ(Shell().live_system_objects, objects_before_) << "system objects left after the window went";
     Shell() = saved_;
   }
 
-  static HWND Handle(std::uint32_t unit) {
-    for (const DescriptionRecord& record : Shell().windows.at(0).records) {
-      if (record.unit_number != unit) continue;
-      const auto* control = dynamic_cast<const Win32Control*>(record.object);
-      return control != nullptr ? control->Handle() : nullptr;
-    }
-    return nullptr;
-  }
   static char* Read(std::uint32_t unit) {
     return reinterpret_cast<char*>(ReadProperty(kMainWindowNumber, unit, kText, kWholeProperty).low);
   }
@@ -89,7 +81,7 @@ const std::uint32_t kAllUnits[] = {main_window_unit::kWindow,  main_window_unit:
 TEST_F(BuiltMainWindow, EveryWindowUsesTheDefaultGuiFont) {
   const auto expected = reinterpret_cast<LRESULT>(::GetStockObject(DEFAULT_GUI_FONT));
   for (const std::uint32_t unit : kAllUnits) {
-    const HWND window = Handle(unit);
+    const HWND window = BuiltControl(unit);
     ASSERT_NE(window, nullptr) << "unit " << unit;
     EXPECT_EQ(::SendMessageA(window, WM_GETFONT, 0, 0), expected) << "unit " << unit;
   }
@@ -99,7 +91,7 @@ TEST_F(BuiltMainWindow, ShellClassesPaintTheirOwnBackground) {
   const auto expected_brush = reinterpret_cast<ULONG_PTR>(::GetStockObject(NULL_BRUSH));
   const auto expected_cursor = reinterpret_cast<ULONG_PTR>(::LoadCursorA(nullptr, IDC_ARROW));
   for (const std::uint32_t unit : {main_window_unit::kWindow, main_window_unit::kLabel1}) {
-    const HWND window = Handle(unit);
+    const HWND window = BuiltControl(unit);
     EXPECT_EQ(::GetClassLongPtrA(window, GCL_STYLE), static_cast<ULONG_PTR>(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS))
         << "unit " << unit;
     EXPECT_EQ(::GetClassLongPtrA(window, GCLP_HBRBACKGROUND), expected_brush) << "unit " << unit;
@@ -107,7 +99,7 @@ TEST_F(BuiltMainWindow, ShellClassesPaintTheirOwnBackground) {
     EXPECT_EQ(::GetClassLongPtrA(window, GCLP_HICON), 0u) << "unit " << unit;
   }
   char name[16] = "";
-  ::GetClassNameA(Handle(main_window_unit::kEditBox1), name, sizeof name);
+  ::GetClassNameA(BuiltControl(main_window_unit::kEditBox1), name, sizeof name);
   EXPECT_STREQ(name, "Edit") << "a system edit control";
 }
 
@@ -121,7 +113,7 @@ TEST_F(BuiltMainWindow, EditBoxTextBandIsOneCentredLine) {
   ::ReleaseDC(nullptr, screen);
 
   for (const std::uint32_t unit : {main_window_unit::kEditBox1, main_window_unit::kEditBox2}) {
-    const HWND box = Handle(unit);
+    const HWND box = BuiltControl(unit);
     RECT outer{};
     ::GetWindowRect(box, &outer);
     ASSERT_EQ(outer.bottom - outer.top, 32) << "unit " << unit;
@@ -148,16 +140,16 @@ TEST_F(BuiltMainWindow, EachWriteRaisesTheContentChangedEventOnce) {
   Write(main_window_unit::kEditBox2, nullptr);
   EXPECT_EQ(output_changes, 3);
   char text[8] = "x";
-  ::GetWindowTextA(Handle(main_window_unit::kEditBox2), text, sizeof text);
+  ::GetWindowTextA(BuiltControl(main_window_unit::kEditBox2), text, sizeof text);
   EXPECT_STREQ(text, "");
   // The user typing into the box raises it as well.
-  ::SetWindowTextA(Handle(main_window_unit::kEditBox2), "9");
+  ::SetWindowTextA(BuiltControl(main_window_unit::kEditBox2), "9");
   EXPECT_EQ(output_changes, 4);
 }
 
 TEST_F(BuiltMainWindow, ReadsAreFreshCopiesAndNullWhenEmpty) {
   EXPECT_EQ(Read(main_window_unit::kEditBox1), nullptr);
-  const HWND entry = Handle(main_window_unit::kEditBox1);
+  const HWND entry = BuiltControl(main_window_unit::kEditBox1);
   ::SetWindowTextA(entry, " \xA3\xB4\xA3\xB0 ");  // full-width 40 between spaces
   char* first = Read(main_window_unit::kEditBox1);
   char* second = Read(main_window_unit::kEditBox1);
@@ -176,13 +168,13 @@ TEST_F(BuiltMainWindow, ReadsAreFreshCopiesAndNullWhenEmpty) {
 
 TEST_F(BuiltMainWindow, PaintingLeavesNoObjectBehind) {
   const std::int32_t held = Shell().live_system_objects;
-  const HWND window = Handle(main_window_unit::kWindow);
+  const HWND window = BuiltControl(main_window_unit::kWindow);
   ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   EXPECT_EQ(Shell().live_system_objects, held);
   // Two icons and the two edit boxes' brushes live with the window.
   EXPECT_EQ(held - objects_before_, 4);
 }
 
-TEST_F(BuiltMainWindow, FocusStartsOnTheButton) { EXPECT_EQ(::GetFocus(), Handle(main_window_unit::kButton1)); }
+TEST_F(BuiltMainWindow, FocusStartsOnTheButton) { EXPECT_EQ(::GetFocus(), BuiltControl(main_window_unit::kButton1)); }
 
 }  // namespace

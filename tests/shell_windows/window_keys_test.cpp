@@ -8,12 +8,12 @@
 
 #include <vector>
 
+#include "built_control.h"
 #include "control_input_events.h"
 #include "description_writer.h"
 #include "main_window_description.h"
 #include "program_setup.h"
 #include "shell_state.h"
-#include "win32_control.h"
 #include "win32_form_window.h"
 
 namespace {
@@ -66,24 +66,16 @@ class WindowKeys : public ::testing::Test {
     program.handlers = kHandlers;
     InstallProgramData(Shell(), program);
     ASSERT_TRUE(BuildWindow(Shell().windows[0], false, nullptr));
-    form_ = FormWindow::FromHandle(Handle(main_window_unit::kWindow));
+    form_ = FormWindow::FromHandle(BuiltControl(main_window_unit::kWindow));
     ASSERT_NE(form_, nullptr);
     DropPosted();
   }
   void TearDown() override {
-    if (HWND window = Handle(main_window_unit::kWindow)) ::DestroyWindow(window);
+    if (HWND window = BuiltControl(main_window_unit::kWindow)) ::DestroyWindow(window);
     DropPosted();
     Shell() = saved_;
   }
 
-  static HWND Handle(std::uint32_t unit) {
-    for (const DescriptionRecord& record : Shell().windows.at(0).records) {
-      if (record.unit_number != unit) continue;
-      const auto* control = dynamic_cast<const Win32Control*>(record.object);
-      return control != nullptr ? control->Handle() : nullptr;
-    }
-    return nullptr;
-  }
   static MSG Message(HWND target, UINT message, WPARAM w, LPARAM l = 0) {
     MSG msg{};
     msg.hwnd = target;
@@ -110,15 +102,15 @@ class WindowKeys : public ::testing::Test {
 };
 
 TEST_F(WindowKeys, EscAimedAtADisabledControlIsLeftAlone) {
-  const HWND entry = Handle(main_window_unit::kEditBox1);
+  const HWND entry = BuiltControl(main_window_unit::kEditBox1);
   ::EnableWindow(entry, FALSE);
   EXPECT_FALSE(form_->TranslateWindowKey(Message(entry, WM_KEYDOWN, VK_ESCAPE)));
-  EXPECT_NE(Handle(main_window_unit::kWindow), nullptr) << "the window was closed";
+  EXPECT_NE(BuiltControl(main_window_unit::kWindow), nullptr) << "the window was closed";
 }
 
 TEST_F(WindowKeys, EscAimedAtAnEnabledControlClosesTheWindow) {
-  EXPECT_TRUE(form_->TranslateWindowKey(Message(Handle(main_window_unit::kEditBox2), WM_KEYDOWN, VK_ESCAPE)));
-  EXPECT_EQ(Handle(main_window_unit::kWindow), nullptr) << "the window is still there";
+  EXPECT_TRUE(form_->TranslateWindowKey(Message(BuiltControl(main_window_unit::kEditBox2), WM_KEYDOWN, VK_ESCAPE)));
+  EXPECT_EQ(BuiltControl(main_window_unit::kWindow), nullptr) << "the window is still there";
 }
 
 TEST_F(WindowKeys, MessagesForOtherWindowsAreLeftAlone) {
@@ -129,7 +121,7 @@ TEST_F(WindowKeys, MessagesForOtherWindowsAreLeftAlone) {
   EXPECT_FALSE(form_->TranslateWindowKey(Message(other, WM_KEYDOWN, VK_TAB)));
   EXPECT_FALSE(form_->TranslateWindowKey(Message(other, WM_KEYDOWN, VK_ESCAPE)));
   EXPECT_EQ(::GetFocus(), focus_before);
-  EXPECT_NE(Handle(main_window_unit::kWindow), nullptr);
+  EXPECT_NE(BuiltControl(main_window_unit::kWindow), nullptr);
   ::DestroyWindow(other);
 }
 
@@ -144,8 +136,8 @@ class DragAnywhere : public WindowKeys, public ::testing::WithParamInterface<Dra
 
 TEST_P(DragAnywhere, LeftPressOnTheWindowItselfPressesTheCaption) {
   const DragRow& row = GetParam();
-  const HWND window = Handle(main_window_unit::kWindow);
-  EXPECT_FALSE(form_->TranslateWindowKey(Message(Handle(row.unit), row.message, MK_LBUTTON, MAKELPARAM(5, 5))))
+  const HWND window = BuiltControl(main_window_unit::kWindow);
+  EXPECT_FALSE(form_->TranslateWindowKey(Message(BuiltControl(row.unit), row.message, MK_LBUTTON, MAKELPARAM(5, 5))))
       << row.what << ": the press itself goes on";
   EXPECT_EQ(CaptionPressPosted(window), row.posts_caption_press) << row.what;
 }
@@ -158,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DragRow{"left press in a box", main_window_unit::kEditBox1, WM_LBUTTONDOWN, false}));
 
 TEST_F(WindowKeys, KeyDownHandlerThatAnswersFalseSwallowsTheKey) {
-  const HWND entry = Handle(main_window_unit::kEditBox1);
+  const HWND entry = BuiltControl(main_window_unit::kEditBox1);
   EXPECT_TRUE(form_->TranslateWindowKey(Message(entry, WM_KEYDOWN, 'A')));
   EXPECT_TRUE(form_->TranslateWindowKey(Message(entry, WM_KEYDOWN, VK_NUMPAD7)));
   // The handler is given the key code: the number pad's 7 is the digit 7.
@@ -166,11 +158,11 @@ TEST_F(WindowKeys, KeyDownHandlerThatAnswersFalseSwallowsTheKey) {
 }
 
 TEST_F(WindowKeys, HandlerWithoutAnswerLetsTheMessageGoOn) {
-  const HWND entry = Handle(main_window_unit::kEditBox1);
+  const HWND entry = BuiltControl(main_window_unit::kEditBox1);
   EXPECT_FALSE(form_->TranslateWindowKey(Message(entry, WM_CHAR, 'a')));
   EXPECT_EQ(characters, 1);
   // Another control's keys reach no handler of the entry box.
-  EXPECT_FALSE(form_->TranslateWindowKey(Message(Handle(main_window_unit::kEditBox2), WM_KEYDOWN, 'A')));
+  EXPECT_FALSE(form_->TranslateWindowKey(Message(BuiltControl(main_window_unit::kEditBox2), WM_KEYDOWN, 'A')));
   EXPECT_TRUE(key_downs.empty());
 }
 
