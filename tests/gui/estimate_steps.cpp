@@ -39,16 +39,31 @@ POINT Centre(HWND window) {
   return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-bool TypeIntoBox(const MainWindow& main, HWND box, const std::string& text) {
-  if (!BringToFront(main.window) || !ClickAt(TextLineCentre(box))) return false;
-  if (!WaitUntil([&] { return FocusIs(main.window, box); })) return false;
+::testing::AssertionResult TypeIntoBox(const MainWindow& main, HWND box, const std::string& text) {
+  using ::testing::AssertionFailure;
+  if (!BringToFront(main.window)) return AssertionFailure() << "the window did not come to the front";
+  if (!ClickAt(TextLineCentre(box))) return AssertionFailure() << "the click was not sent";
+  if (!WaitUntil([&] { return FocusIs(main.window, box); })) {
+    return AssertionFailure() << "the click did not focus the box; focus on control "
+                              << ControlId(FocusState(main.window).hwndFocus);
+  }
   // Select everything typed before and delete it, as a user would.
-  if (!PressChord({VK_END}) || !PressChord({VK_SHIFT, VK_HOME}) || !PressChord({VK_DELETE})) return false;
-  if (!WaitUntil([&] { return WindowText(box).empty(); })) return false;
-  return TypeAscii(text) && WaitUntil([&] { return WindowText(box) == text; });
+  if (!PressChord({VK_END}) || !PressChord({VK_SHIFT, VK_HOME}) || !PressChord({VK_DELETE})) {
+    return AssertionFailure() << "the keys that empty the box were not sent";
+  }
+  if (!WaitUntil([&] { return WindowText(box).empty(); })) {
+    return AssertionFailure() << "the box was not emptied; it holds \"" << WindowText(box) << "\"";
+  }
+  if (!TypeAscii(text)) return AssertionFailure() << "the keys of \"" << text << "\" were not sent";
+  if (!WaitUntil([&] { return WindowText(box) == text; })) {
+    return AssertionFailure() << "typed \"" << text << "\", the box holds \"" << WindowText(box) << "\"";
+  }
+  return ::testing::AssertionSuccess();
 }
 
-bool TypeShoeSize(const MainWindow& main, const std::string& size) { return TypeIntoBox(main, main.entry_box(), size); }
+::testing::AssertionResult TypeShoeSize(const MainWindow& main, const std::string& size) {
+  return TypeIntoBox(main, main.entry_box(), size);
+}
 
 bool PressButtonWithMouse(const MainWindow& main) {
   return BringToFront(main.window) && ClickAt(Centre(main.button()));

@@ -3,6 +3,8 @@
 // button has the focus) and read the output box.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 #include "main_window.h"
@@ -19,11 +21,12 @@ POINT TextLineCentre(HWND edit);
 POINT Centre(HWND window);
 
 // Clicks into an edit box's text line, empties the box with the keyboard and
-// types `text` (printable ASCII); true once the box holds exactly `text`.
-bool TypeIntoBox(const MainWindow& main, HWND box, const std::string& text);
+// types `text` (printable ASCII); succeeds once the box holds exactly `text`,
+// and otherwise says which step did not take effect.
+::testing::AssertionResult TypeIntoBox(const MainWindow& main, HWND box, const std::string& text);
 
 // The same for the entry box.
-bool TypeShoeSize(const MainWindow& main, const std::string& size);
+::testing::AssertionResult TypeShoeSize(const MainWindow& main, const std::string& size);
 
 // Presses the button with a real mouse click.
 bool PressButtonWithMouse(const MainWindow& main);
